@@ -1,0 +1,28 @@
+#pragma once
+// Process-wide log: one file per run in the configuration directory, plus the
+// most recent lines in memory for the crash report and the window. Every call
+// is thread-safe; one mutex serialises all of them.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace logger {
+
+// Opens dir + "/" + name + ".log" (truncated) unless a file is already open.
+// When the file cannot be opened, lines still reach the in-memory tail.
+void init(const std::string& dir, const std::string& name);
+
+void info(const std::string& message);
+void warn(const std::string& message);
+void error(const std::string& message);
+
+// The path built by init(), empty before it.
+std::string file_path();
+
+// The last min(n, held) lines, oldest first, without their line feeds.
+std::vector<std::string> tail(std::size_t n);
+
+// Closes the file; later lines go to the tail only.
+void shutdown();
+
+}  // namespace logger

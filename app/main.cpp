@@ -1,0 +1,106 @@
+// Entry point: turns the command line into one of the program's runs and fixes
+// the start-up and shutdown order of the normal run.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/cli.h"
+#include "app/con.h"
+#include "app/devices_cmd.h"
+#include "app/headless.h"
+#include "app/instance_lock.h"
+#include "app/logger.h"
+#include "app/selftest.h"
+#include "app/start_state.h"
+#include "audio/audio.h"
+#include "audio/guard.h"
+#include "desktop/autostart.h"
+#include "desktop/crash_handler.h"
+#include "desktop/i18n.h"
+#include "desktop/paths.h"
+#include "settings/settings.h"
+
+namespace {
+
+void stop_engine_and_guard() {
+  audio::stop();
+  guard::stop();
+}
+
+int normal_run(const std::vector<std::string>& args) {
+  // The guard forks: it must happen while this process has a single thread.
+  guard::start();
+  Settings s = settings::load();
+  i18n::set_language(s.language);
+
+  const std::string dir = paths::config_dir();
+  logger::init(dir, "Velmora");
+  crash_handler::set_log_path(logger::file_path());
+  crash_handler::set_report_path(dir + "/crash_report.txt");
+  autostart::migrate();
+  logger::info(std::string("Velmora ") + cli::kVersion + " (Build " + cli::kBuild + ", " +
+               paths::package_kind() + ")");
+
+  if (cli::has(args, "--devices")) return devices_cmd::run();
+
+  if (!instance_lock::acquire(dir + "/Velmora.lock")) {
+    con::print("Velmora laeuft bereits — Fenster nach vorn geholt.\n");
+    guard::stop();
+    return 0;
+  }
+
+  start_state::apply(args, &s);
+
+  std::string report;
+  if (crash_handler::pending_report(&report)) {
+    logger::warn("Absturzbericht vom letzten Lauf gefunden: " + crash_handler::report_path());
+    // The crash note lives in the full window, not in the compact view.
+    s.compact = false;
+  }
+
+  const std::string device = cli::arg_value(args, "--device");
+  audio::set_restore_hint(s.last_default);
+  audio::set_output(device.empty() ? s.output : device);
+  audio::set_params(s.params);
+  audio::set_active(s.active);
+  // Before the engine's threads exist, so that they inherit the blocked mask
+  // and termination signals reach only the run loop.
+  headless::block_signals();
+  audio::start(!cli::has(args, "--no-takeover"));
+  std::atexit(stop_engine_and_guard);
+
+  // Until the window exists, every normal run is the window-less one.
+  int code = headless::run(&s);
+
+  audio::stop();
+  guard::stop();
+  settings::save(s);
+  logger::info("Beendet");
+  logger::shutdown();
+  return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  crash_handler::install();
+  const std::vector<std::string> args(argv + 1, argv + argc);
+
+  if (cli::has(args, "--version")) {
+    con::printf("Velmora %s (Build %s)\n", cli::kVersion, cli::kBuild);
+    return 0;
+  }
+  if (cli::has(args, "--help") || cli::has(args, "-h")) {
+    con::printf(cli::kHelp, cli::kVersion, cli::kBuild);
+    return 0;
+  }
+  if (cli::has(args, "--selftest")) return selftest::run();
+
+  const std::string unknown = cli::first_unknown(args);
+  if (!unknown.empty()) {
+    con::printf("Unbekannter Schalter: %s\n\n", unknown.c_str());
+    con::printf(cli::kHelp, cli::kVersion, cli::kBuild);
+    return 2;
+  }
+  return normal_run(args);
+}

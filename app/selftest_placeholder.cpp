@@ -1,0 +1,7 @@
+// TEMPORARY: stands in until the chain and store checks land; delete this file then.
+#include "app/selftest.h"
+namespace selftest {
+void chain_checks(int*) {}
+void store_checks(int*) {}
+void clip_check(int*) {}
+}  // namespace selftest

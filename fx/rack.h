@@ -1,0 +1,49 @@
+#pragma once
+// The real-time effect processor: glides towards the wanted parameters and
+// processes interleaved stereo float audio in place.
+//
+// set_params, process, set_format, reset and set_scalar_reference must not run
+// concurrently with one another (the owner serialises them). take_meters may be
+// called from any other thread; the audio side only ever try-locks the meters.
+#include <cstdint>
+#include <memory>
+
+#include "fx/params.h"
+
+namespace fx {
+
+struct Meters {
+  float in_mean_l = 0, in_mean_r = 0;
+  float out_mean_l = 0, out_mean_r = 0;
+  float in_peak_l = 0, in_peak_r = 0;
+  float out_peak_l = 0, out_peak_r = 0;
+  float gain_reduction_db = 0;
+  float detector_db = -120;
+  float tube_drive_l = 0, tube_drive_r = 0;
+  bool fresh = false;
+};
+
+class Rack {
+ public:
+  Rack();
+  ~Rack();
+  Rack(const Rack&) = delete;
+  Rack& operator=(const Rack&) = delete;
+
+  void set_format(float rate);
+  void reset();
+  void set_params(const Params& p);
+  void process(float* frames, int count);
+  void take_meters(Meters* out);
+  int latency() const;
+  void set_scalar_reference(bool on);
+  std::int64_t limiter_blocks() const;
+  std::int64_t resets() const;
+
+  struct Impl;
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace fx

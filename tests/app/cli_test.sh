@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Runs the built binary and compares exact standard output bytes and exit codes.
+set -u
+bin=${1:?path to velmora}
+fails=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Keep the runs away from the user's configuration and any sound server.
+export XDG_CONFIG_HOME="$work/config" HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+export PULSE_SERVER="unix:$work/no-server"
+mkdir -p "$XDG_RUNTIME_DIR"
+
+help_text() {
+  printf '%s\n' \
+    "Velmora 1.0.1 (Build 1026)" \
+    "" \
+    "  Velmora                 Fenster oeffnen" \
+    "  Velmora --compact       in der Kompaktansicht oeffnen" \
+    "  Velmora --devices       Ausgabegeraete auflisten" \
+    "  Velmora --selftest      Roehre, Kompressor und Einstellungen nachrechnen" \
+    "  Velmora --version       Fassung ausgeben" \
+    "" \
+    "  --device <kennung>          fuer diesen Lauf auf dieses Geraet spielen" \
+    "  --no-takeover               Standardgeraet und fremde Tonstroeme NICHT" \
+    "                              anfassen (Testlaeufe)" \
+    "  --off                       mit ausgeschalteter Klangkette starten" \
+    "" \
+    "  Startzustand fuer Aufnahmen (Store-Bilder; wird wie eine Einstellung gemerkt):" \
+    "  --size <B>x<H>              Fenstergroesse" \
+    "  --theme dark|light          Design" \
+    "  --preset <name>             Voreinstellung eines Einschubs, z. B. warm, crunch," \
+    "                              punch, night; clean = Roehre und Kompressor aus" \
+    "  --collapsed                 Regler eingeklappt"
+}
+
+# expect NAME WANT_CODE WANT_FILE ARGS...
+expect() {
+  local name=$1 want_code=$2 want_file=$3
+  shift 3
+  timeout 20 "$bin" "$@" >"$work/out" 2>"$work/err"
+  local code=$?
+  if [[ $code -ne $want_code ]]; then
+    echo "FAIL $name: exit $code, want $want_code"; fails=$((fails + 1)); return
+  fi
+  if ! cmp -s "$work/out" "$want_file"; then
+    echo "FAIL $name: output differs"; diff <(od -c "$want_file") <(od -c "$work/out") | head -20
+    fails=$((fails + 1)); return
+  fi
+  echo "ok   $name"
+}
+
+printf 'Velmora 1.0.1 (Build 1026)\n' >"$work/version"
+help_text >"$work/help"
+{ printf 'Unbekannter Schalter: --bogus\n\n'; help_text; } >"$work/bogus"
+{ printf 'Unbekannter Schalter: --Version\n\n'; help_text; } >"$work/bogus2"
+[[ $(wc -l <"$work/help") -eq 19 ]] || { echo "FAIL help fixture is not 19 lines"; fails=$((fails + 1)); }
+
+expect version 0 "$work/version" --version
+expect version-first 0 "$work/version" --bogus --version
+expect version-then-bogus 0 "$work/version" --version --bogus
+expect help 0 "$work/help" --help
+expect help-short 0 "$work/help" -h
+expect help-with-bogus 0 "$work/help" --bogus -h
+expect bogus 2 "$work/bogus" --bogus
+expect bogus-after-known 2 "$work/bogus" --compact -x --bogus --other
+expect case-sensitive 2 "$work/bogus2" --Version
+
+# --selftest wins over unknown switches: it runs and ends with its summary.
+timeout 300 "$bin" --selftest --bogus >"$work/out" 2>&1
+code=$?
+if [[ $code -ne 0 ]] || [[ "$(tail -n 1 "$work/out")" != "Alles in Ordnung." ]] || grep -q Unbekannter "$work/out"; then
+  echo "FAIL selftest-with-bogus: exit $code"; tail -n 5 "$work/out"; fails=$((fails + 1))
+else
+  echo "ok   selftest-with-bogus"
+fi
+
+# A single-dash argument is never reported: the normal start runs (and is ended
+# by SIGTERM), printing nothing.
+"$bin" -x >"$work/out" 2>"$work/err" &
+pid=$!
+sleep 1.5
+kill -TERM $pid
+wait $pid
+code=$?
+if [[ $code -ne 0 || -s "$work/out" ]]; then
+  echo "FAIL single-dash: exit $code, output: $(head -c 200 "$work/out")"; fails=$((fails + 1))
+else
+  echo "ok   single-dash"
+fi
+# That run wrote its log with the start line and the end line.
+log="$XDG_CONFIG_HOME/Velmora/Velmora.log"
+if grep -q ' INFO  Velmora 1.0.1 (Build 1026, plain)$' "$log" && tail -n 1 "$log" | grep -q ' INFO  Beendet$'; then
+  echo "ok   log-start-and-end"
+else
+  echo "FAIL log-start-and-end"; cat "$log"; fails=$((fails + 1))
+fi
+
+echo "$((fails == 0 ? 1 : 0)) passed, $fails failed" >/dev/null
+[[ $fails -eq 0 ]]

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Single-instance lock with real processes: the second start signals the first
+# and leaves the lock file alone; a lock file holding "1" or garbage signals nobody.
+set -u
+bin=${1:?path to velmora}
+fails=0
+work=$(mktemp -d)
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done; rm -rf "$work"; }
+trap cleanup EXIT
+export XDG_CONFIG_HOME="$work/config" HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+export PULSE_SERVER="unix:$work/no-server"
+mkdir -p "$XDG_RUNTIME_DIR"
+lock="$XDG_CONFIG_HOME/Velmora/Velmora.lock"
+log="$XDG_CONFIG_HOME/Velmora/Velmora.log"
+fail() { echo "FAIL $*"; fails=$((fails + 1)); }
+
+wait_for() {  # wait_for SECONDS COMMAND...
+  local end=$((SECONDS + $1)); shift
+  until "$@"; do [[ $SECONDS -ge $end ]] && return 1; sleep 0.1; done
+}
+
+"$bin" --headless >"$work/first.out" 2>&1 &
+first=$!
+pids+=("$first")
+wait_for 10 grep -q "^$first\$" "$lock" 2>/dev/null || fail "first instance did not write its pid"
+[[ $(stat -c %a "$lock") == 600 ]] || fail "lock file mode $(stat -c %a "$lock")"
+before=$(cat "$lock")
+
+second_out=$("$bin" --headless 2>&1); code=$?
+[[ $code -eq 0 ]] || fail "second start exit $code"
+[[ "$second_out" == "Velmora laeuft bereits — Fenster nach vorn geholt." ]] || fail "second start said: $second_out"
+[[ "$(cat "$lock")" == "$before" ]] || fail "second start touched the lock file"
+wait_for 5 grep -q "Zweiter Start" "$log" || fail "first instance did not receive SIGUSR1"
+kill -0 "$first" 2>/dev/null || fail "first instance died of SIGUSR1"
+
+kill -TERM "$first"; wait "$first"; code=$?
+[[ $code -eq 0 ]] || fail "first instance exit $code after SIGTERM"
+pids=()
+
+# A lock held by another process whose file says "1" or garbage: no signal goes
+# out (a signal to pid 1 or a wrapped pid would be a disaster), still exit 0.
+for content in "1" "garbage" "99999999999999999999" "-1"; do
+  rm -f "$lock"
+  ( exec 9>"$lock"; flock -x 9; printf '%s\n' "$content" >&9; sleep 30 ) &
+  holder=$!
+  pids+=("$holder")
+  wait_for 5 grep -q . "$lock" || fail "holder did not start"
+  trap 'got_usr1=1' USR1
+  got_usr1=0
+  out=$("$bin" --headless 2>&1); code=$?
+  [[ $code -eq 0 && "$out" == "Velmora laeuft bereits — Fenster nach vorn geholt." ]] || fail "content '$content': exit $code, '$out'"
+  [[ "$(cat "$lock")" == "$content" ]] || fail "content '$content' was changed"
+  [[ $got_usr1 -eq 0 ]] || fail "content '$content' signalled the test"
+  kill -KILL "$holder" 2>/dev/null; wait "$holder" 2>/dev/null
+  pids=()
+done
+
+# A lock file that cannot be opened does not stop the start.
+rm -f "$lock"; mkdir "$lock"
+"$bin" --headless >/dev/null 2>&1 &
+p=$!; pids+=("$p")
+sleep 1
+kill -0 "$p" 2>/dev/null || fail "start stopped by an unopenable lock file"
+kill -TERM "$p"; wait "$p"
+pids=()
+
+[[ $fails -eq 0 ]] && echo "lock tests passed"
+[[ $fails -eq 0 ]]
