@@ -10,4 +10,8 @@ void armed(const std::string& sink);
 void disarmed();
 void stop();   // safe to call twice
 
+// Sends the protocol to an already open descriptor instead of a forked guard;
+// lets a test read exactly what the engine tells the guard.
+void attach(int fd);
+
 }  // namespace guard

@@ -1,0 +1,144 @@
+#pragma once
+// Engine-private state and helpers shared by the files of the audio engine.
+// Everything below the "main loop lock" line is touched only with
+// pa_threaded_mainloop_lock held (the capture callback runs under it too).
+#include <pulse/pulseaudio.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "audio/audio.h"
+#include "fx/params.h"
+#include "fx/rack.h"
+
+namespace audio::engine {
+
+inline constexpr std::uint32_t kNone = PA_INVALID_INDEX;
+inline constexpr int kRate = 48000;
+inline constexpr int kChannels = 2;
+inline constexpr std::size_t kFrameBytes = 8;
+// More than this much queued on the playback stream and captured blocks are
+// dropped instead of written, so the processed sound never lags far behind.
+inline constexpr pa_usec_t kMaxPlayLatencyUsec = 300000;
+inline constexpr int kOpLimitMs = 5000;
+
+struct SinkRec {
+  std::uint32_t index = kNone;
+  std::string name;
+  std::string description;
+  std::uint32_t owner_module = kNone;
+  bool muted = false;
+};
+
+struct InputRec {
+  std::uint32_t index = kNone;
+  std::uint32_t sink = kNone;
+  std::uint32_t client = kNone;
+  bool ours = false;     // application.name is "Velmora"
+  bool sibling = false;  // application.name is "Brisolde" or "Pellomar"
+};
+
+struct Snapshot {
+  std::string default_sink;
+  std::vector<SinkRec> sinks;
+  std::vector<InputRec> inputs;
+  bool other_instance = false;
+};
+
+// ---- state mutex g_mtx ----
+extern std::mutex g_mtx;
+extern std::condition_variable g_cv;
+extern bool g_dirty;
+extern bool g_quit;
+extern bool g_want_active;
+extern std::string g_want_output;
+extern int g_want_mute;
+extern std::string g_restore_hint;
+extern Status g_status;
+extern std::vector<Device> g_devices;
+extern bool g_takeover;  // written by start() before the control thread exists
+
+// ---- parameter hand-over ----
+extern std::mutex g_params_mtx;
+extern fx::Params g_params;
+extern std::atomic<std::uint32_t> g_params_version;
+extern std::uint32_t g_applied_version;  // event thread only
+
+// ---- pass-through levels while the effect path is off ----
+extern std::mutex g_pass_mtx;
+extern double g_pass_sum[2];
+extern float g_pass_peak[2];
+extern std::uint64_t g_pass_n;
+
+extern std::atomic<std::uint64_t> g_underflows;
+extern std::atomic<std::uint64_t> g_drop_events;
+extern std::atomic<std::uint64_t> g_dropped;
+extern std::atomic<bool> g_ctx_lost;
+
+extern fx::Rack g_rack;
+
+// ---- main loop lock ----
+extern pa_threaded_mainloop* g_ml;
+extern pa_context* g_ctx;
+extern std::uint32_t g_module;
+extern pa_stream* g_rec;
+extern std::string g_rec_source;
+extern bool g_rec_routed;
+extern pa_stream* g_play;
+extern std::string g_play_sink;
+extern std::vector<float> g_scratch;
+extern std::string g_follow;
+extern std::string g_chain_head;
+extern bool g_restricted;
+extern bool g_handoff_tried;
+
+// Sets g_dirty under g_mtx and wakes the control thread.
+void mark_dirty();
+
+// New property list with the client identity; the caller frees it.
+pa_proplist* client_props(const char* media_name);
+
+// ---- waits (main loop lock held; the lock is released while waiting) ----
+// Waits while busy(arg) holds, at most limit_ms; a 100 ms timer keeps the
+// wait from hanging on a server that never answers. True when busy ended.
+bool wait_while(bool (*busy)(void*), void* arg, int limit_ms);
+void sleep_locked(int ms);
+// Waits for an operation (null is ignored), cancels it after limit_ms with a
+// warning, and always releases it. True when it completed in time.
+bool wait_op(pa_operation* op, int limit_ms = kOpLimitMs);
+void set_default(const std::string& sink, int limit_ms);
+
+// ---- names ----
+bool is_reserved(const std::string& name);
+bool is_upstream_sink(const std::string& name);
+bool is_real_device(const std::string& name);
+
+// ---- snapshot ----
+Snapshot query();
+const SinkRec* find_sink(const Snapshot& s, const std::string& name);
+bool chain_feeds_us(const Snapshot& s);
+
+// ---- streams ----
+bool load_sink();
+void open_record(const std::string& source, bool routed);
+void open_play(const std::string& sink);
+void drop_stream(pa_stream** s);
+bool stream_usable(pa_stream* s);
+void apply_mute(const std::string& target, bool mute);
+// The capture callback's work on one block of interleaved stereo float32.
+void handle_block(const void* data, std::size_t bytes);
+// Whether a block may be written with this playback latency reading.
+bool latency_allows_write(int get_latency_result, pa_usec_t latency, int negative);
+
+// ---- passes ----
+void reconcile(bool active, const std::string& output, bool takeover, int mute);
+void publish(const Snapshot& s, const std::string& target, bool output_missing, bool routed,
+             bool select_output);
+void teardown(Snapshot snap, const std::string& restore_to, bool takeover);
+
+}  // namespace audio::engine

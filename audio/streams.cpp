@@ -1,0 +1,253 @@
+// The audio path: the virtual sink, the record and playback streams, the
+// capture callback that runs the rack, and muting.
+#include <pulse/pulseaudio.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "app/logger.h"
+#include "audio/engine.h"
+
+namespace audio::engine {
+
+std::uint32_t g_module = kNone;
+pa_stream* g_rec = nullptr;
+std::string g_rec_source;
+bool g_rec_routed = false;
+pa_stream* g_play = nullptr;
+std::string g_play_sink;
+std::vector<float> g_scratch;
+
+namespace {
+
+const pa_sample_spec kSpec = {PA_SAMPLE_FLOAT32LE, kRate, kChannels};
+
+pa_channel_map stereo_map() {
+  pa_channel_map m;
+  pa_channel_map_init_stereo(&m);
+  return m;
+}
+
+std::string server_error() { return pa_strerror(pa_context_errno(g_ctx)); }
+
+void stream_state_callback(pa_stream* s, void*) {
+  switch (pa_stream_get_state(s)) {
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+      mark_dirty();
+      break;
+    case PA_STREAM_UNCONNECTED:
+    case PA_STREAM_CREATING:
+    case PA_STREAM_READY:
+      break;
+  }
+  pa_threaded_mainloop_signal(g_ml, 0);
+}
+
+void stream_read_callback(pa_stream* s, size_t, void*) {
+  for (;;) {
+    if (pa_stream_readable_size(s) == 0) return;
+    const void* data = nullptr;
+    size_t len = 0;
+    if (pa_stream_peek(s, &data, &len) < 0) return;
+    if (len == 0) return;
+    // A hole carries no samples; a stale stream's data is not ours to play.
+    if (data && s == g_rec) handle_block(data, len);
+    pa_stream_drop(s);
+  }
+}
+
+void stream_underflow_callback(pa_stream*, void*) { g_underflows.fetch_add(1); }
+
+void module_loaded_callback(pa_context*, std::uint32_t idx, void* userdata) {
+  *static_cast<std::uint32_t*>(userdata) = idx;
+  pa_threaded_mainloop_signal(g_ml, 0);
+}
+
+void context_success_callback(pa_context*, int, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
+
+bool stream_creating(void* s) {
+  return pa_stream_get_state(static_cast<pa_stream*>(s)) == PA_STREAM_CREATING;
+}
+
+// Waits up to 3 s for a new stream; a stream that is not ready by then is
+// left to the next pass, which the dirty mark makes sure happens.
+bool wait_stream_ready(pa_stream* s) {
+  wait_while(stream_creating, s, 3000);
+  if (pa_stream_get_state(s) == PA_STREAM_READY) return true;
+  mark_dirty();
+  return false;
+}
+
+void process_routed(const void* data, std::size_t frames) {
+  const std::size_t n = frames * kChannels;
+  if (g_scratch.size() < n) g_scratch.resize(n);
+  std::memcpy(g_scratch.data(), data, frames * kFrameBytes);
+  if (g_params_version.load(std::memory_order_acquire) != g_applied_version) {
+    std::lock_guard<std::mutex> lk(g_params_mtx);
+    g_applied_version = g_params_version.load(std::memory_order_acquire);
+    g_rack.set_params(g_params);
+  }
+  g_rack.process(g_scratch.data(), static_cast<int>(frames));
+
+  if (!g_play || pa_stream_get_state(g_play) != PA_STREAM_READY) return;
+  pa_usec_t latency = 0;
+  int negative = 0;
+  const int r = pa_stream_get_latency(g_play, &latency, &negative);
+  const std::size_t bytes = frames * kFrameBytes;
+  if (latency_allows_write(r, latency, negative)) {
+    pa_stream_write(g_play, g_scratch.data(), bytes, nullptr, 0, PA_SEEK_RELATIVE);
+  } else {
+    g_dropped.fetch_add(bytes);
+    g_drop_events.fetch_add(1);
+  }
+}
+
+void measure_levels(const float* x, std::size_t frames) {
+  double sum_l = 0, sum_r = 0;
+  float peak_l = 0, peak_r = 0;
+  for (std::size_t i = 0; i < frames; ++i) {
+    const float l = std::fabs(x[2 * i]);
+    const float r = std::fabs(x[2 * i + 1]);
+    sum_l += l;
+    sum_r += r;
+    if (l > peak_l) peak_l = l;
+    if (r > peak_r) peak_r = r;
+  }
+  std::lock_guard<std::mutex> lk(g_pass_mtx);
+  g_pass_sum[0] += sum_l;
+  g_pass_sum[1] += sum_r;
+  if (peak_l > g_pass_peak[0]) g_pass_peak[0] = peak_l;
+  if (peak_r > g_pass_peak[1]) g_pass_peak[1] = peak_r;
+  g_pass_n += frames;
+}
+
+}  // namespace
+
+bool latency_allows_write(int get_latency_result, pa_usec_t latency, int negative) {
+  return get_latency_result < 0 || negative != 0 || latency <= kMaxPlayLatencyUsec;
+}
+
+void handle_block(const void* data, std::size_t bytes) {
+  const std::size_t frames = bytes / kFrameBytes;
+  if (frames == 0) return;
+  if (g_rec_routed) {
+    process_routed(data, frames);
+  } else {
+    measure_levels(static_cast<const float*>(data), frames);
+  }
+}
+
+bool stream_usable(pa_stream* s) {
+  if (!s) return false;
+  switch (pa_stream_get_state(s)) {
+    case PA_STREAM_CREATING:
+    case PA_STREAM_READY:
+      return true;
+    case PA_STREAM_UNCONNECTED:
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+      return false;
+  }
+  return false;
+}
+
+void drop_stream(pa_stream** s) {
+  if (!*s) return;
+  pa_stream_set_state_callback(*s, nullptr, nullptr);
+  pa_stream_set_read_callback(*s, nullptr, nullptr);
+  pa_stream_set_underflow_callback(*s, nullptr, nullptr);
+  pa_stream_disconnect(*s);
+  pa_stream_unref(*s);
+  *s = nullptr;
+}
+
+bool load_sink() {
+  const std::string args =
+      std::string("sink_name=") + kSinkName +
+      " rate=48000 channels=2 channel_map=front-left,front-right sink_properties='"
+      "device.description=Velmora monitor.channel-volumes=true device.icon_name=velmora'";
+  std::uint32_t idx = kNone;
+  wait_op(pa_context_load_module(g_ctx, "module-null-sink", args.c_str(), module_loaded_callback,
+                                 &idx));
+  if (idx == kNone) {
+    logger::error("Virtuelle Senke nicht ladbar: " + server_error());
+    return false;
+  }
+  g_module = idx;
+  logger::info("Virtuelle Senke geladen (Modul " + std::to_string(idx) + ")");
+  return true;
+}
+
+void open_record(const std::string& source, bool routed) {
+  drop_stream(&g_rec);
+  const pa_channel_map map = stereo_map();
+  pa_proplist* pl = client_props(routed ? "Tube" : "Meter");
+  g_rec = pa_stream_new_with_proplist(g_ctx, "record", &kSpec, &map, pl);
+  pa_proplist_free(pl);
+  if (!g_rec) return;
+  pa_stream_set_state_callback(g_rec, stream_state_callback, nullptr);
+  pa_stream_set_read_callback(g_rec, stream_read_callback, nullptr);
+  pa_buffer_attr attr;
+  attr.maxlength = static_cast<std::uint32_t>(-1);
+  attr.tlength = static_cast<std::uint32_t>(-1);
+  attr.prebuf = static_cast<std::uint32_t>(-1);
+  attr.minreq = static_cast<std::uint32_t>(-1);
+  attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(10 * PA_USEC_PER_MSEC, &kSpec));
+  g_rec_routed = routed;
+  int flags = PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE;
+  if (!routed) flags |= PA_STREAM_DONT_INHIBIT_AUTO_SUSPEND;
+  const bool ok = pa_stream_connect_record(g_rec, source.c_str(), &attr,
+                                           static_cast<pa_stream_flags_t>(flags)) >= 0 &&
+                  wait_stream_ready(g_rec);
+  if (ok) {
+    g_rec_source = source;
+    return;
+  }
+  logger::warn("Aufnahme von " + source + " nicht moeglich: " + server_error());
+  drop_stream(&g_rec);
+  g_rec_source.clear();
+}
+
+void open_play(const std::string& sink) {
+  drop_stream(&g_play);
+  const pa_channel_map map = stereo_map();
+  pa_proplist* pl = client_props("Tube");
+  g_play = pa_stream_new_with_proplist(g_ctx, "playback", &kSpec, &map, pl);
+  pa_proplist_free(pl);
+  if (!g_play) return;
+  pa_stream_set_state_callback(g_play, stream_state_callback, nullptr);
+  pa_buffer_attr attr;
+  attr.maxlength = static_cast<std::uint32_t>(pa_usec_to_bytes(500 * PA_USEC_PER_MSEC, &kSpec));
+  attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(60 * PA_USEC_PER_MSEC, &kSpec));
+  attr.prebuf = static_cast<std::uint32_t>(pa_usec_to_bytes(30 * PA_USEC_PER_MSEC, &kSpec));
+  attr.minreq = static_cast<std::uint32_t>(-1);
+  attr.fragsize = static_cast<std::uint32_t>(-1);
+  pa_cvolume vol;
+  pa_cvolume_set(&vol, kChannels, PA_VOLUME_NORM);
+  pa_stream_set_underflow_callback(g_play, stream_underflow_callback, nullptr);
+  const auto flags = static_cast<pa_stream_flags_t>(
+      PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_DONT_MOVE);
+  const bool ok =
+      pa_stream_connect_playback(g_play, sink.c_str(), &attr, flags, &vol, nullptr) >= 0 &&
+      wait_stream_ready(g_play);
+  if (ok) {
+    g_play_sink = sink;
+    return;
+  }
+  logger::warn("Wiedergabe auf " + sink + " nicht moeglich: " + server_error());
+  drop_stream(&g_play);
+  g_play_sink.clear();
+}
+
+void apply_mute(const std::string& target, bool mute) {
+  wait_op(pa_context_set_sink_mute_by_name(g_ctx, target.c_str(), mute ? 1 : 0,
+                                           context_success_callback, nullptr));
+  if (!mute) {
+    wait_op(pa_context_set_sink_mute_by_name(g_ctx, kSinkName, 0, context_success_callback,
+                                             nullptr));
+  }
+  logger::info(mute ? "Stumm" : "Stumm aufgehoben");
+}
+
+}  // namespace audio::engine

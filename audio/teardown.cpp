@@ -1,0 +1,175 @@
+// Undoing the routing: the engine's orderly teardown, and the guard's reduced
+// restore after the main process died.
+#include <pulse/pulseaudio.h>
+
+#include <string>
+
+#include "app/logger.h"
+#include "audio/audio.h"
+#include "audio/engine.h"
+#include "audio/guard.h"
+
+namespace audio::engine {
+namespace {
+
+void context_success_callback(pa_context*, int, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
+
+// Hands the sibling chain back: the sibling follows the default away from our
+// sink, then its own sink becomes the default again.
+void release_chain(Snapshot* snap, const std::string& restore_to) {
+  const std::string head =
+      is_upstream_sink(snap->default_sink) ? snap->default_sink : g_chain_head;
+  set_default(restore_to, 1000);
+  for (int i = 0; i < 30; ++i) {
+    sleep_locked(100);
+    *snap = query();
+    if (!chain_feeds_us(*snap)) break;
+  }
+  *snap = query();
+  if (!head.empty() && find_sink(*snap, head) && !is_upstream_sink(snap->default_sink)) {
+    set_default(head, 1000);
+  }
+}
+
+}  // namespace
+
+void teardown(Snapshot snap, const std::string& restore_to, bool takeover) {
+  const SinkRec* own = find_sink(snap, kSinkName);
+  if (!own) {
+    drop_stream(&g_play);
+    g_play_sink.clear();
+    g_module = kNone;
+    guard::disarmed();
+    return;
+  }
+  const std::uint32_t module = own->owner_module != kNone ? own->owner_module : g_module;
+
+  if (!find_sink(snap, restore_to)) {
+    // Nowhere to go back to: leave the default alone; unloading the sink lets
+    // the server move what remains by its own rules.
+    drop_stream(&g_play);
+    g_play_sink.clear();
+    snap = query();
+  } else {
+    if (chain_feeds_us(snap) && !g_restricted) release_chain(&snap, restore_to);
+    drop_stream(&g_play);
+    g_play_sink.clear();
+    snap = query();
+    if (takeover && snap.default_sink == kSinkName) {
+      set_default(restore_to, g_restricted ? 1000 : 5000);
+    }
+    const SinkRec* now_own = find_sink(snap, kSinkName);
+    const SinkRec* back = find_sink(snap, restore_to);
+    if (!g_restricted && now_own && back) {
+      const std::uint32_t own_client = pa_context_get_index(g_ctx);
+      for (const InputRec& in : snap.inputs) {
+        if (in.sink != now_own->index || in.client == own_client) continue;
+        wait_op(pa_context_move_sink_input_by_index(g_ctx, in.index, back->index,
+                                                    context_success_callback, nullptr));
+      }
+    }
+  }
+
+  if (g_rec_routed) {
+    drop_stream(&g_rec);
+    g_rec_source.clear();
+    g_rec_routed = false;
+  }
+  if (module != kNone) {
+    wait_op(pa_context_unload_module(g_ctx, module, context_success_callback, nullptr));
+    logger::info("Virtuelle Senke abgebaut (Modul " + std::to_string(module) + ")");
+  }
+  g_module = kNone;
+  g_handoff_tried = false;
+  guard::disarmed();
+}
+
+}  // namespace audio::engine
+
+namespace audio {
+namespace {
+
+struct Rescue {
+  pa_mainloop* ml = nullptr;
+  pa_context* ctx = nullptr;
+  std::string default_sink;
+  std::uint32_t module = PA_INVALID_INDEX;
+  bool got_sink = false;
+};
+
+constexpr int kConnectIterations = 3000;
+constexpr int kOpIterations = 2000;
+
+void rescue_server_callback(pa_context*, const pa_server_info* i, void* userdata) {
+  if (i && i->default_sink_name) static_cast<Rescue*>(userdata)->default_sink = i->default_sink_name;
+}
+
+void rescue_sink_callback(pa_context*, const pa_sink_info* i, int eol, void* userdata) {
+  if (eol == 0 && i) static_cast<Rescue*>(userdata)->module = i->owner_module;
+}
+
+void rescue_success_callback(pa_context*, int, void*) {}
+
+// Runs the plain loop until the operation finished, at most kOpIterations.
+void rescue_wait(Rescue* r, pa_operation* op) {
+  if (!op) return;
+  for (int i = 0; i < kOpIterations && pa_operation_get_state(op) == PA_OPERATION_RUNNING; ++i) {
+    if (pa_mainloop_iterate(r->ml, 1, nullptr) < 0) break;
+  }
+  if (pa_operation_get_state(op) == PA_OPERATION_RUNNING) pa_operation_cancel(op);
+  pa_operation_unref(op);
+}
+
+bool rescue_connecting(pa_context* c) {
+  switch (pa_context_get_state(c)) {
+    case PA_CONTEXT_UNCONNECTED:
+    case PA_CONTEXT_CONNECTING:
+    case PA_CONTEXT_AUTHORIZING:
+    case PA_CONTEXT_SETTING_NAME:
+      return true;
+    case PA_CONTEXT_READY:
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+      return false;
+  }
+  return false;
+}
+
+bool rescue_connected(Rescue* r) {
+  r->ml = pa_mainloop_new();
+  if (!r->ml) return false;
+  r->ctx = pa_context_new(pa_mainloop_get_api(r->ml), "Velmora guard");
+  if (!r->ctx) return false;
+  if (pa_context_connect(r->ctx, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
+  for (int i = 0; i < kConnectIterations && rescue_connecting(r->ctx); ++i) {
+    if (pa_mainloop_iterate(r->ml, 1, nullptr) < 0) break;
+  }
+  return pa_context_get_state(r->ctx) == PA_CONTEXT_READY;
+}
+
+}  // namespace
+
+bool rescue(const std::string& restore_to) {
+  Rescue r;
+  bool ok = rescue_connected(&r);
+  if (ok) {
+    rescue_wait(&r, pa_context_get_server_info(r.ctx, rescue_server_callback, &r));
+    rescue_wait(&r, pa_context_get_sink_info_by_name(r.ctx, kSinkName, rescue_sink_callback, &r));
+    if (r.default_sink == kSinkName && !restore_to.empty()) {
+      rescue_wait(&r, pa_context_set_default_sink(r.ctx, restore_to.c_str(),
+                                                  rescue_success_callback, nullptr));
+    }
+    // The server moves whatever played into the virtual sink to its fallback.
+    if (r.module != PA_INVALID_INDEX) {
+      rescue_wait(&r, pa_context_unload_module(r.ctx, r.module, rescue_success_callback, nullptr));
+    }
+  }
+  if (r.ctx) {
+    pa_context_disconnect(r.ctx);
+    pa_context_unref(r.ctx);
+  }
+  if (r.ml) pa_mainloop_free(r.ml);
+  return ok;
+}
+
+}  // namespace audio
