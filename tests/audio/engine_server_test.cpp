@@ -1,0 +1,476 @@
+// The engine in this process against real sound servers (PulseAudio and
+// PipeWire's pulse server), one scenario per test; every test runs in its own
+// process, so the engine starts fresh each time.
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/logger.h"
+#include "audio/audio.h"
+#include "audio/guard.h"
+#include "fx/params.h"
+#include "fx/presets.h"
+#include "tests/audio/sound_server.h"
+
+namespace {
+
+using th::Kind;
+
+const char* const kSinkArgs =
+    "sink_name=velmora rate=48000 channels=2 channel_map=front-left,front-right "
+    "sink_properties='device.description=Velmora monitor.channel-volumes=true "
+    "device.icon_name=velmora'";
+
+class EngineServer : public ::testing::TestWithParam<Kind> {
+ protected:
+  void SetUp() override {
+    server_ = std::make_unique<th::Server>(GetParam());
+    logger::init(server_->dir() + "/cfg", "engine");
+  }
+
+  void TearDown() override {
+    audio::stop();
+    for (pid_t p : players_) th::stop_child(p);
+    server_.reset();
+  }
+
+  bool up() {
+    if (server_->start()) return true;
+    ADD_FAILURE() << th::kind_name(GetParam()) << " did not start:\n" << server_->log_text();
+    return false;
+  }
+
+  pid_t player(const std::string& app, const std::string& device = "",
+               std::vector<std::string> extra = {}) {
+    std::vector<std::string> argv{VLM_TEST_PLAYER, "--app", app};
+    if (!device.empty()) {
+      argv.push_back("--device");
+      argv.push_back(device);
+    }
+    argv.insert(argv.end(), extra.begin(), extra.end());
+    const pid_t pid = th::spawn(argv, server_->dir() + "/player.log");
+    players_.push_back(pid);
+    return pid;
+  }
+
+  static bool status_becomes(const std::function<bool(const audio::Status&)>& pred, int ms) {
+    return th::wait_for([&] { return pred(audio::status()); }, ms, 20);
+  }
+
+  static std::string log_text() {
+    std::string all;
+    for (const std::string& line : logger::tail(2000)) all += line + "\n";
+    return all;
+  }
+
+  // The record stream of this process: the source it records.
+  static std::string own_record_source() {
+    for (const th::Stream& s : th::source_outputs()) {
+      if (s.app == "Velmora") return th::source_name(s.device);
+    }
+    return {};
+  }
+
+  static int count_velmora_modules() {
+    int n = 0;
+    for (const th::Module& m : th::modules()) {
+      n += m.name == "module-null-sink" && m.argument.rfind("sink_name=velmora ", 0) == 0;
+    }
+    return n;
+  }
+
+  static bool routed_to(const std::string& device) {
+    return th::wait_for([&] { return th::sink_of_app("Velmora") == device; }, 8000);
+  }
+
+  std::unique_ptr<th::Server> server_;
+  std::vector<pid_t> players_;
+};
+
+// Records 1 s of a device's monitor once the processed sound has arrived
+// there (a freshly routed null sink may deliver silence for a moment).
+std::vector<float> record_arrived(const std::string& monitor, double min_db) {
+  th::wait_for([&] { return th::goertzel_db(th::record(monitor, 0.25, 0.0), 0, 1000) > min_db; },
+               8000, 10);
+  return th::record(monitor, 1.0);
+}
+
+// The server's own view of the routing when the effect runs.
+void expect_effect_routing(const std::string& player_app, const std::string& device) {
+  EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 8000))
+      << "default is " << th::default_sink();
+  EXPECT_TRUE(th::wait_for([&] { return th::sink_of_app(player_app) == "velmora"; }, 8000))
+      << player_app << " plays to " << th::sink_of_app(player_app);
+  EXPECT_TRUE(th::wait_for([&] { return th::sink_of_app("Velmora") == device; }, 8000))
+      << "playback on " << th::sink_of_app("Velmora");
+}
+
+TEST_P(EngineServer, EffectOnTakesOverTheDefaultAndMovesPlayers) {
+  ASSERT_TRUE(up());
+  player("Fremdspieler");
+  ASSERT_TRUE(th::wait_for([] { return th::sink_of_app("Fremdspieler") == "speakers"; }, 5000));
+
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 1 && s.routed; },
+                             10000));
+
+  int sinks = 0;
+  for (const th::Module& m : th::modules()) {
+    if (m.argument.rfind("sink_name=velmora", 0) != 0) continue;
+    ++sinks;
+    EXPECT_EQ(m.name, "module-null-sink");
+    EXPECT_EQ(m.argument, kSinkArgs);
+  }
+  EXPECT_EQ(sinks, 1);
+  expect_effect_routing("Fremdspieler", "speakers");
+  EXPECT_TRUE(th::wait_for([] { return own_record_source() == "velmora.monitor"; }, 5000))
+      << own_record_source();
+
+  const audio::Status st = audio::status();
+  EXPECT_EQ(st.state, 1u);
+  EXPECT_TRUE(st.routed);
+  EXPECT_EQ(st.follow, "speakers");
+  EXPECT_EQ(st.output, "speakers");
+  EXPECT_EQ(st.output_description, "Speakers");
+  EXPECT_FALSE(st.output_missing);
+  EXPECT_FALSE(st.chained);
+  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return !s.select_output; }, 3000));
+
+  const std::vector<audio::Device> devs = audio::devices();
+  ASSERT_EQ(devs.size(), 2u);
+  EXPECT_EQ(devs[0].name, "speakers");
+  EXPECT_EQ(devs[0].description, "Speakers");
+  EXPECT_EQ(devs[1].name, "headphones");
+}
+
+TEST_P(EngineServer, SoundFlowsThroughTheRack) {
+  ASSERT_TRUE(up());
+  player("Sinusspieler", "", {"--freq", "1000", "--amp", "0.25"});
+  ASSERT_TRUE(th::wait_for([] { return th::sink_of_app("Sinusspieler") == "speakers"; }, 5000));
+  const std::vector<float> direct = th::record("speakers.monitor", 1.0);
+  ASSERT_GT(direct.size(), 48000u);
+  const double ref_db = th::goertzel_db(direct, 0, 1000);
+  ASSERT_GT(ref_db, -20.0);
+
+  audio::set_params(fx::clean_params());
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+  ASSERT_TRUE(th::wait_for([] { return th::sink_of_app("Sinusspieler") == "velmora"; }, 8000));
+  const std::vector<float> clean = record_arrived("speakers.monitor", ref_db - 6.0);
+  ASSERT_GT(clean.size(), 48000u);
+  for (int ch = 0; ch < 2; ++ch) {
+    EXPECT_NEAR(th::goertzel_db(clean, ch, 1000), ref_db, 0.5) << "channel " << ch;
+  }
+  const double clean_h2 = th::goertzel_db(clean, 0, 2000) - th::goertzel_db(clean, 0, 1000);
+  EXPECT_LT(clean_h2, -60.0);
+
+  fx::Params driven = fx::clean_params();
+  driven.tube_on = true;
+  driven.knob[fx::kDrive] = 1.0f;
+  driven.knob[fx::kBias] = 1.0f;
+  audio::set_params(driven);
+  std::this_thread::sleep_for(std::chrono::milliseconds(800));
+  const std::vector<float> hot = th::record("speakers.monitor", 1.0);
+  const double fund = th::goertzel_db(hot, 0, 1000);
+  EXPECT_GT(fund, -40.0);
+  EXPECT_GT(th::goertzel_db(hot, 0, 2000) - fund, -40.0);
+}
+
+TEST_P(EngineServer, EffectOffRestoresAndKeepsMeteringThenOnRebuilds) {
+  ASSERT_TRUE(up());
+  int fds[2];
+  ASSERT_EQ(pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0);
+  guard::attach(fds[1]);
+  player("Fremdspieler", "", {"--amp", "0.5"});
+  ASSERT_TRUE(th::wait_for([] { return th::sink_of_app("Fremdspieler") == "speakers"; }, 5000));
+
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+  expect_effect_routing("Fremdspieler", "speakers");
+
+  audio::set_active(false);
+  EXPECT_TRUE(th::wait_for([] { return !th::has_sink("velmora"); }, 8000));
+  EXPECT_EQ(th::default_sink(), "speakers");
+  EXPECT_TRUE(th::wait_for([] { return th::sink_of_app("Fremdspieler") == "speakers"; }, 5000));
+  EXPECT_EQ(th::sink_of_app("Velmora"), "");
+  EXPECT_TRUE(th::wait_for([] { return own_record_source() == "speakers.monitor"; }, 5000))
+      << own_record_source();
+  EXPECT_TRUE(status_becomes(
+      [](const audio::Status& s) { return s.state == 1 && !s.routed && s.output == "speakers"; },
+      5000));
+  // The pass-through meters follow the 0.5 sine on the device's monitor.
+  fx::Meters m;
+  audio::take_meters(&m);
+  bool moved = th::wait_for(
+      [&] {
+        audio::take_meters(&m);
+        return m.fresh && m.in_peak_l > 0.4f && m.in_mean_l > 0.2f && m.out_mean_r > 0.2f;
+      },
+      5000, 100);
+  EXPECT_TRUE(moved) << m.in_peak_l << " " << m.in_mean_l;
+
+  audio::set_active(true);
+  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+  expect_effect_routing("Fremdspieler", "speakers");
+  EXPECT_EQ(count_velmora_modules(), 1);
+  EXPECT_TRUE(th::wait_for([] { return own_record_source() == "velmora.monitor"; }, 5000));
+
+  char buf[256];
+  const ssize_t n = read(fds[0], buf, sizeof buf);
+  EXPECT_EQ(std::string(buf, n > 0 ? static_cast<std::size_t>(n) : 0),
+            "A speakers\nD\nA speakers\n");
+  audio::stop();
+  guard::attach(-1);
+  close(fds[0]);
+  close(fds[1]);
+}
+
+TEST_P(EngineServer, ChosenDeviceUnpluggedFollowsDefaultAndComesBack) {
+  ASSERT_TRUE(up());
+  audio::set_output("headphones");
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes(
+      [](const audio::Status& s) { return s.routed && s.output == "headphones"; }, 10000));
+  EXPECT_TRUE(routed_to("headphones"));
+  EXPECT_EQ(audio::status().follow, "speakers");
+
+  const std::string module = th::null_sink_module("headphones");
+  ASSERT_FALSE(module.empty());
+  th::pactl({"unload-module", module});
+  EXPECT_TRUE(status_becomes(
+      [](const audio::Status& s) {
+        return s.routed && s.output_missing && s.output == "speakers";
+      },
+      10000));
+  EXPECT_TRUE(routed_to("speakers"));
+
+  th::pactl({"load-module", "module-null-sink", "sink_name=headphones", "rate=48000",
+             "sink_properties=device.description=Headphones"});
+  EXPECT_TRUE(status_becomes(
+      [](const audio::Status& s) {
+        return s.routed && !s.output_missing && s.output == "headphones";
+      },
+      10000));
+  EXPECT_TRUE(routed_to("headphones"));
+}
+
+TEST_P(EngineServer, ServerRestartIsFoundAgainWithoutHelp) {
+  ASSERT_TRUE(up());
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+
+  server_->stop();
+  EXPECT_TRUE(status_becomes(
+      [](const audio::Status& s) { return s.state == 2 && !s.routed; }, 8000));
+  // Several failed attempts while the server is away, one message.
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  ASSERT_TRUE(up());
+  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 1 && s.routed; },
+                             15000));
+  EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 8000))
+      << th::default_sink();
+  EXPECT_TRUE(routed_to("speakers"));
+  EXPECT_EQ(count_velmora_modules(), 1);
+  const std::string log = log_text();
+  EXPECT_EQ(th::count_of(log, "Kein Tonserver erreichbar"), 1) << log;
+  EXPECT_EQ(th::count_of(log, "Tonserver verbunden: "), 2) << log;
+}
+
+TEST_P(EngineServer, NoServerAtStartThenFound) {
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  EXPECT_EQ(audio::status().state, 0u);
+  EXPECT_TRUE(audio::devices().empty());
+  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 2; }, 5500));
+  ASSERT_TRUE(up());
+  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 1 && s.routed; },
+                             15000));
+  EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 8000));
+  EXPECT_EQ(th::count_of(log_text(), "Kein Tonserver erreichbar"), 1);
+}
+
+TEST_P(EngineServer, AnotherInstallationMakesThisOnePassive) {
+  ASSERT_TRUE(up());
+  player("Fremdspieler");
+  const pid_t other = th::spawn({"parec", "-d", "speakers.monitor", "--client-name=Velmora",
+                                 "--property=application.name=Velmora", "--raw"},
+                                "");
+  players_.push_back(other);
+  ASSERT_TRUE(th::wait_for([] { return !own_record_source().empty(); }, 5000));
+  ASSERT_TRUE(th::wait_for([] { return th::sink_of_app("Fremdspieler") == "speakers"; }, 5000));
+  const std::vector<th::Sink> before = th::sinks();
+
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 3; }, 8000));
+  std::this_thread::sleep_for(std::chrono::milliseconds(2500));  // a few passive passes
+  EXPECT_EQ(audio::status().state, 3u);
+  EXPECT_FALSE(audio::status().routed);
+  EXPECT_EQ(th::default_sink(), "speakers");
+  EXPECT_EQ(th::sinks().size(), before.size());
+  EXPECT_FALSE(th::has_sink("velmora"));
+  EXPECT_EQ(th::sink_of_app("Fremdspieler"), "speakers");
+  EXPECT_EQ(th::sink_of_app("Velmora"), "");
+  int records = 0;
+  for (const th::Stream& s : th::source_outputs()) records += s.app == "Velmora";
+  EXPECT_EQ(records, 1);
+  EXPECT_EQ(th::count_of(log_text(), "Eine andere Installation laeuft — diese bleibt passiv"), 1);
+
+  // Once the other one is gone this one takes over.
+  th::stop_child(other);
+  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 1 && s.routed; },
+                             10000));
+  EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 8000));
+}
+
+TEST_P(EngineServer, GivesUpWhenAnotherProgramKeepsResettingTheDefault) {
+  ASSERT_TRUE(up());
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+  ASSERT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 8000));
+
+  // The first takeover at start counts: the resets one and two are answered,
+  // the third would be the fourth takeover within 20 s.
+  int retaken = 0;
+  for (int i = 0; i < 4; ++i) {
+    th::pactl({"set-default-sink", "speakers"});
+    if (th::wait_for([] { return th::default_sink() == "velmora"; }, 2500)) ++retaken;
+  }
+  EXPECT_EQ(retaken, 2);
+  EXPECT_EQ(th::default_sink(), "speakers");
+  EXPECT_TRUE(status_becomes(
+      [](const audio::Status& s) { return s.routed && s.select_output; }, 5000));
+  const std::string warning =
+      "Ein anderes Programm stellt das Standardgeraet staendig zurueck — der Kompressor gibt "
+      "nach, der Nutzer waehlt die Senke selbst";
+  EXPECT_EQ(th::count_of(log_text(), warning), 1) << log_text();
+
+  // Never again, not even long after.
+  th::pactl({"set-default-sink", "headphones"});
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  EXPECT_EQ(th::default_sink(), "headphones");
+  EXPECT_EQ(th::count_of(log_text(), warning), 1);
+}
+
+TEST_P(EngineServer, SiblingFeedingUsFormsTheChain) {
+  ASSERT_TRUE(up());
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+  ASSERT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 8000));
+
+  // The sibling: its sink in front, its own output playing into ours.
+  player("Pellomar", "velmora");
+  ASSERT_TRUE(th::wait_for([] { return th::sink_of_app("Pellomar") == "velmora"; }, 5000));
+  th::pactl({"load-module", "module-null-sink", "sink_name=pellomar", "rate=48000"});
+  th::pactl({"set-default-sink", "pellomar"});
+
+  EXPECT_TRUE(status_becomes(
+      [](const audio::Status& s) { return s.routed && s.chained && !s.select_output; }, 10000));
+  EXPECT_EQ(th::default_sink(), "pellomar");
+  EXPECT_EQ(th::sink_of_app("Pellomar"), "velmora");
+  EXPECT_EQ(th::sink_of_app("Velmora"), "speakers");
+  EXPECT_EQ(audio::status().follow, "speakers");
+
+  // More passes in the same situation add no chain message.
+  player("Fremdspieler", "pellomar");
+  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  const std::string log = log_text();
+  EXPECT_EQ(th::count_of(log, "Kette: Kompressor allein"), 1) << log;
+  EXPECT_EQ(th::count_of(log, "Kette: Geschwister vorn, Kompressor am Ende"), 1) << log;
+  for (const audio::Device& d : audio::devices()) EXPECT_NE(d.name, "pellomar");
+}
+
+TEST_P(EngineServer, SiblingThatDoesNotFollowGetsItsDefaultBack) {
+  ASSERT_TRUE(up());
+  th::pactl({"load-module", "module-null-sink", "sink_name=pellomar", "rate=48000"});
+  player("Pellomar", "speakers");
+  th::pactl({"set-default-sink", "pellomar"});
+  ASSERT_TRUE(th::wait_for([] { return th::default_sink() == "pellomar"; }, 5000));
+
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  // The handover waits 3 s for the sibling, then gives the default back.
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 1; }, 15000));
+  EXPECT_TRUE(th::wait_for(
+      [] { return th::count_of(log_text(), "Geschwister folgt nicht") == 1; }, 8000))
+      << log_text();
+  EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "pellomar"; }, 5000));
+  const audio::Status st = audio::status();
+  EXPECT_TRUE(st.routed);
+  EXPECT_FALSE(st.chained);
+  EXPECT_TRUE(st.select_output);
+  EXPECT_EQ(st.follow, "speakers");  // where the sibling plays
+  EXPECT_EQ(th::sink_of_app("Pellomar"), "speakers");
+
+  player("Fremdspieler");
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  const std::string log = log_text();
+  EXPECT_EQ(th::count_of(log, "Uebergabe an die Kette"), 1) << log;
+  EXPECT_EQ(th::count_of(log, "Kette: Geschwister laeuft, spielt noch nicht in den Kompressor"),
+            1)
+      << log;
+  EXPECT_EQ(th::default_sink(), "pellomar");
+}
+
+TEST_P(EngineServer, NoTakeoverNeverTouchesDefaultOrOtherStreams) {
+  ASSERT_TRUE(up());
+  player("Fremdspieler");
+  ASSERT_TRUE(th::wait_for([] { return th::sink_of_app("Fremdspieler") == "speakers"; }, 5000));
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(false));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  EXPECT_TRUE(th::has_sink("velmora"));
+  EXPECT_EQ(th::default_sink(), "speakers");
+  EXPECT_EQ(th::sink_of_app("Fremdspieler"), "speakers");
+  EXPECT_FALSE(audio::status().select_output);
+
+  audio::stop();
+  EXPECT_FALSE(th::has_sink("velmora"));
+  EXPECT_EQ(th::default_sink(), "speakers");
+  EXPECT_EQ(th::sink_of_app("Fremdspieler"), "speakers");
+}
+
+TEST_P(EngineServer, LeftoverSinkIsAdoptedAndRemovedAtExit) {
+  ASSERT_TRUE(up());
+  th::pactl({"load-module", "module-null-sink", kSinkArgs});
+  ASSERT_TRUE(th::wait_for([] { return th::has_sink("velmora"); }, 5000));
+  th::pactl({"set-default-sink", "velmora"});
+  audio::set_restore_hint("speakers");
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+  EXPECT_EQ(count_velmora_modules(), 1);
+  EXPECT_EQ(th::count_sinks("velmora"), 1);
+  EXPECT_EQ(audio::status().follow, "speakers");
+  EXPECT_EQ(th::count_of(log_text(), "Virtuelle Senke vom letzten Lauf uebernommen"), 1);
+  EXPECT_EQ(th::count_of(log_text(), "Virtuelle Senke geladen"), 0);
+
+  audio::stop();
+  EXPECT_FALSE(th::has_sink("velmora"));
+  EXPECT_EQ(th::default_sink(), "speakers");
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, EngineServer, ::testing::Values(Kind::pulse, Kind::pipewire),
+                         [](const ::testing::TestParamInfo<Kind>& i) {
+                           return std::string(i.param == Kind::pulse ? "PulseAudio"
+                                                                     : "PipeWire");
+                         });
+
+}  // namespace

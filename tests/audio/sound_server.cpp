@@ -1,0 +1,441 @@
+#include "tests/audio/sound_server.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace th {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void sleep_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// After fork only async-signal-safe calls: other threads of the test (the
+// engine's) may hold the allocator's lock at the moment of the fork.
+struct Argv {
+  explicit Argv(const std::vector<std::string>& argv) {
+    for (const std::string& a : argv) ptrs.push_back(const_cast<char*>(a.c_str()));
+    ptrs.push_back(nullptr);
+  }
+  std::vector<char*> ptrs;
+};
+
+[[noreturn]] void exec_child(const Argv& argv, int out_fd, int err_fd) {
+  const int in = ::open("/dev/null", O_RDONLY);
+  if (err_fd < 0) err_fd = ::open("/dev/null", O_WRONLY);
+  ::dup2(in, 0);
+  ::dup2(out_fd, 1);
+  ::dup2(err_fd, 2);
+  // A fresh process group: a terminal interrupt for the test does not reach it.
+  ::setpgid(0, 0);
+  ::execvp(argv.ptrs[0], argv.ptrs.data());
+  _exit(127);
+}
+
+std::string trim(const std::string& s) {
+  std::size_t a = s.find_first_not_of(" \t");
+  std::size_t b = s.find_last_not_of(" \t\r\n");
+  return a == std::string::npos ? "" : s.substr(a, b - a + 1);
+}
+
+// "key = "value"" property lines of pactl's long listing.
+std::string prop_value(const std::string& line, const char* key) {
+  const std::string t = trim(line);
+  const std::string head = std::string(key) + " = \"";
+  if (t.rfind(head, 0) != 0 || t.size() < head.size() + 1) return {};
+  return t.substr(head.size(), t.size() - head.size() - 1);
+}
+
+std::uint32_t to_u32(const std::string& s) { return static_cast<std::uint32_t>(std::strtoul(s.c_str(), nullptr, 10)); }
+
+std::vector<Stream> parse_streams(const std::string& what, const char* header, const char* dev_key) {
+  std::vector<Stream> out;
+  std::istringstream in(pactl({"list", what}));
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::string t = trim(line);
+    if (t.rfind(header, 0) == 0) {
+      out.emplace_back();
+      out.back().index = to_u32(t.substr(std::strlen(header)));
+      continue;
+    }
+    if (out.empty()) continue;
+    Stream& s = out.back();
+    const std::string dev = std::string(dev_key) + ": ";
+    if (t.rfind(dev, 0) == 0) s.device = to_u32(t.substr(dev.size()));
+    if (t.rfind("Client: ", 0) == 0) s.client = to_u32(t.substr(8));
+    std::string v = prop_value(line, "application.name");
+    if (!v.empty()) s.app = v;
+    v = prop_value(line, "media.name");
+    if (!v.empty()) s.media = v;
+  }
+  return out;
+}
+
+void write_file(const std::string& path, const std::string& text) {
+  std::ofstream f(path, std::ios::trunc);
+  f << text;
+}
+
+}  // namespace
+
+const char* kind_name(Kind k) { return k == Kind::pulse ? "PulseAudio" : "PipeWire"; }
+
+bool wait_for(const std::function<bool()>& pred, int ms, int step_ms) {
+  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
+  for (;;) {
+    if (pred()) return true;
+    if (Clock::now() >= end) return false;
+    sleep_ms(step_ms);
+  }
+}
+
+pid_t spawn(const std::vector<std::string>& argv, const std::string& out_file) {
+  const int out = ::open(out_file.empty() ? "/dev/null" : out_file.c_str(),
+                         O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+  const Argv args(argv);
+  const pid_t pid = ::fork();
+  if (pid == 0) exec_child(args, out, out);
+  ::close(out);
+  return pid;
+}
+
+bool reaped(pid_t pid, int* status) {
+  int st = 0;
+  const pid_t r = ::waitpid(pid, &st, WNOHANG);
+  if (r == pid && status) *status = st;
+  return r == pid || (r < 0 && errno == ECHILD);
+}
+
+void stop_child(pid_t pid, int sig, int ms) {
+  if (pid <= 0) return;
+  ::kill(pid, sig);
+  if (wait_for([pid] { return reaped(pid); }, ms, 20)) return;
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, nullptr, 0);
+}
+
+bool pid_alive(pid_t pid) {
+  // A zombie still answers kill(0); it no longer runs.
+  const std::string stat = read_file("/proc/" + std::to_string(pid) + "/stat");
+  if (stat.empty()) return false;
+  const std::size_t p = stat.rfind(')');
+  return p != std::string::npos && p + 2 < stat.size() && stat[p + 2] != 'Z';
+}
+
+std::vector<pid_t> children_of(pid_t pid) {
+  std::vector<pid_t> out;
+  std::istringstream in(read_file("/proc/" + std::to_string(pid) + "/task/" +
+                                  std::to_string(pid) + "/children"));
+  pid_t c;
+  while (in >> c) out.push_back(c);
+  return out;
+}
+
+std::string run(const std::vector<std::string>& argv, int* exit_code) {
+  int fds[2];
+  if (::pipe2(fds, O_CLOEXEC) != 0) return {};
+  const Argv args(argv);
+  const pid_t pid = ::fork();
+  if (pid == 0) exec_child(args, fds[1], -1);
+  ::close(fds[1]);
+  std::string out;
+  char buf[4096];
+  const Clock::time_point end = Clock::now() + std::chrono::seconds(10);
+  ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
+  for (;;) {
+    const ssize_t n = ::read(fds[0], buf, sizeof buf);
+    if (n > 0) {
+      out.append(buf, static_cast<std::size_t>(n));
+      continue;
+    }
+    if (n == 0) break;
+    if (Clock::now() >= end) break;
+    sleep_ms(5);
+  }
+  ::close(fds[0]);
+  int st = 0;
+  if (!wait_for([&] { return reaped(pid, &st); }, 2000, 5)) {
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &st, 0);
+  }
+  if (exit_code) *exit_code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return out;
+}
+
+std::string pactl(const std::vector<std::string>& args, int* exit_code) {
+  std::vector<std::string> argv{"pactl"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return run(argv, exit_code);
+}
+
+std::vector<Sink> sinks() {
+  std::vector<Sink> out;
+  std::istringstream in(pactl({"list", "sinks"}));
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::string t = trim(line);
+    if (t.rfind("Sink #", 0) == 0) {
+      out.emplace_back();
+      out.back().index = to_u32(t.substr(6));
+    } else if (!out.empty()) {
+      if (t.rfind("Name: ", 0) == 0) out.back().name = t.substr(6);
+      if (t.rfind("Description: ", 0) == 0) out.back().description = t.substr(13);
+      if (t.rfind("Owner Module: ", 0) == 0) out.back().owner_module = t.substr(14);
+      if (t.rfind("Mute: ", 0) == 0) out.back().muted = t.substr(6) == "yes";
+    }
+  }
+  return out;
+}
+
+std::vector<Stream> sink_inputs() { return parse_streams("sink-inputs", "Sink Input #", "Sink"); }
+
+std::vector<Stream> source_outputs() {
+  return parse_streams("source-outputs", "Source Output #", "Source");
+}
+
+std::vector<Module> modules() {
+  std::vector<Module> out;
+  std::istringstream in(pactl({"list", "modules"}));
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::string t = trim(line);
+    if (t.rfind("Module #", 0) == 0) {
+      out.emplace_back();
+      out.back().index = t.substr(8);
+    } else if (!out.empty()) {
+      if (t.rfind("Name: ", 0) == 0) out.back().name = t.substr(6);
+      if (t.rfind("Argument: ", 0) == 0) out.back().argument = t.substr(10);
+    }
+  }
+  return out;
+}
+
+std::string default_sink() { return trim(pactl({"get-default-sink"})); }
+
+std::string sink_name(std::uint32_t index) {
+  for (const Sink& s : sinks()) {
+    if (s.index == index) return s.name;
+  }
+  return {};
+}
+
+std::string source_name(std::uint32_t index) {
+  std::istringstream in(pactl({"list", "short", "sources"}));
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream f(line);
+    std::uint32_t idx;
+    std::string name;
+    if (f >> idx >> name && idx == index) return name;
+  }
+  return {};
+}
+
+bool has_sink(const std::string& name) { return count_sinks(name) > 0; }
+
+int count_sinks(const std::string& name) {
+  int n = 0;
+  for (const Sink& s : sinks()) n += s.name == name;
+  return n;
+}
+
+std::string sink_of_app(const std::string& app) {
+  for (const Stream& s : sink_inputs()) {
+    if (s.app == app) return sink_name(s.device);
+  }
+  return {};
+}
+
+std::string null_sink_module(const std::string& sink) {
+  for (const Module& m : modules()) {
+    if (m.name == "module-null-sink" && m.argument.find("sink_name=" + sink + " ") == 0) {
+      return m.index;
+    }
+  }
+  return {};
+}
+
+Server::Server(Kind kind) : kind_(kind) {
+  char tmpl[] = "/tmp/vlm-audio-XXXXXX";
+  dir_ = ::mkdtemp(tmpl);
+  for (const char* sub : {"/rt", "/home", "/cfg"}) ::mkdir((dir_ + sub).c_str(), 0700);
+  write_file(dir_ + "/client.conf", "autospawn = no\n");
+  ::setenv("XDG_RUNTIME_DIR", (dir_ + "/rt").c_str(), 1);
+  ::setenv("PULSE_RUNTIME_PATH", (dir_ + "/rt/pulse").c_str(), 1);
+  ::setenv("HOME", (dir_ + "/home").c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", (dir_ + "/cfg").c_str(), 1);
+  ::setenv("XDG_STATE_HOME", (dir_ + "/home/state").c_str(), 1);
+  ::setenv("PULSE_CLIENTCONFIG", (dir_ + "/client.conf").c_str(), 1);
+  for (const char* var : {"PULSE_SERVER", "PULSE_SINK", "PULSE_SOURCE", "PULSE_COOKIE",
+                          "DBUS_SESSION_BUS_ADDRESS", "DISPLAY", "PIPEWIRE_REMOTE"}) {
+    ::unsetenv(var);
+  }
+}
+
+Server::~Server() {
+  stop();
+  run({"rm", "-rf", dir_});
+}
+
+bool Server::start() {
+  if (kind_ == Kind::pulse) {
+    write_file(dir_ + "/pa.conf",
+               "load-module module-native-protocol-unix auth-anonymous=1\n"
+               "load-module module-null-sink sink_name=speakers rate=48000 "
+               "sink_properties=device.description=Speakers\n"
+               "load-module module-null-sink sink_name=headphones rate=48000 "
+               "sink_properties=device.description=Headphones\n"
+               "set-default-sink speakers\n");
+    main_pid_ = spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                       "--system=no", "--disallow-exit", "--log-target=stderr", "-F",
+                       dir_ + "/pa.conf"},
+                      dir_ + "/server.log");
+  } else {
+    // One session bus for the three daemons; their pids go to files so that
+    // each can be stopped by its own id.
+    write_file(dir_ + "/pw.sh",
+               "d=\"$1\"\n"
+               "pipewire >>\"$d/server.log\" 2>&1 & echo $! >\"$d/pipewire.pid\"\n"
+               "wireplumber >>\"$d/server.log\" 2>&1 & echo $! >\"$d/wireplumber.pid\"\n"
+               "pipewire-pulse >>\"$d/server.log\" 2>&1 & echo $! >\"$d/pipewire-pulse.pid\"\n"
+               "wait\n");
+    for (const char* f : {"/pipewire.pid", "/wireplumber.pid", "/pipewire-pulse.pid"}) {
+      ::unlink((dir_ + f).c_str());
+    }
+    main_pid_ = spawn({"dbus-run-session", "--", "sh", dir_ + "/pw.sh", dir_}, dir_ + "/server.log");
+  }
+  int code = 1;
+  const bool up = wait_for(
+      [&] {
+        pactl({"info"}, &code);
+        return code == 0;
+      },
+      10000, 50);
+  if (!up) return false;
+  if (kind_ == Kind::pipewire && !load_devices()) return false;
+  return wait_for([] { return has_sink("speakers") && has_sink("headphones") &&
+                              default_sink() == "speakers"; },
+                  5000);
+}
+
+bool Server::load_devices() {
+  int code = 0;
+  pactl({"load-module", "module-null-sink", "sink_name=speakers", "rate=48000",
+         "sink_properties=device.description=Speakers"},
+        &code);
+  if (code != 0) return false;
+  pactl({"load-module", "module-null-sink", "sink_name=headphones", "rate=48000",
+         "sink_properties=device.description=Headphones"},
+        &code);
+  if (code != 0) return false;
+  if (!wait_for([] { return has_sink("speakers") && has_sink("headphones"); }, 5000)) return false;
+  pactl({"set-default-sink", "speakers"});
+  return true;
+}
+
+void Server::stop() {
+  if (main_pid_ <= 0) return;
+  if (kind_ == Kind::pipewire) {
+    for (const char* f : {"/pipewire-pulse.pid", "/wireplumber.pid", "/pipewire.pid"}) {
+      const pid_t pid = static_cast<pid_t>(std::atoi(read_file(dir_ + f).c_str()));
+      if (pid <= 1) continue;
+      ::kill(pid, SIGTERM);
+      if (!wait_for([pid] { return !pid_alive(pid); }, 3000, 20)) ::kill(pid, SIGKILL);
+    }
+  }
+  stop_child(main_pid_, SIGTERM, 5000);
+  main_pid_ = -1;
+  // The old socket must not answer the next start's readiness probe.
+  wait_for([] {
+    int code = 0;
+    pactl({"info"}, &code);
+    return code != 0;
+  }, 3000);
+}
+
+std::string Server::log_text() const { return read_file(dir_ + "/server.log"); }
+
+std::vector<float> record(const std::string& source, double seconds, double skip_seconds) {
+  int fds[2];
+  if (::pipe2(fds, O_CLOEXEC) != 0) return {};
+  const std::vector<std::string> argv{"parec", "-d", source, "--raw", "--format=float32le",
+                                      "--rate=48000", "--channels=2", "--latency-msec=20"};
+  const Argv args(argv);
+  const pid_t pid = ::fork();
+  if (pid == 0) exec_child(args, fds[1], -1);
+  ::close(fds[1]);
+  const std::size_t skip = static_cast<std::size_t>(skip_seconds * 48000) * 2 * sizeof(float);
+  const std::size_t want =
+      skip + static_cast<std::size_t>(seconds * 48000) * 2 * sizeof(float);
+  std::string raw;
+  char buf[16384];
+  ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
+  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(
+                                                   static_cast<int>((seconds + skip_seconds) * 1000) + 5000);
+  while (raw.size() < want && Clock::now() < end) {
+    const ssize_t n = ::read(fds[0], buf, sizeof buf);
+    if (n > 0) {
+      raw.append(buf, static_cast<std::size_t>(n));
+    } else if (n == 0) {
+      break;
+    } else {
+      sleep_ms(5);
+    }
+  }
+  ::close(fds[0]);
+  stop_child(pid, SIGTERM, 2000);
+  raw.resize(std::min(raw.size(), want) / 8 * 8);
+  raw.erase(0, std::min(skip, raw.size()));
+  std::vector<float> out(raw.size() / sizeof(float));
+  std::memcpy(out.data(), raw.data(), raw.size());
+  return out;
+}
+
+double goertzel_db(const std::vector<float>& stereo, int channel, double hz) {
+  const std::size_t n = stereo.size() / 2;
+  if (n == 0) return -200.0;
+  const double w = 2.0 * M_PI * hz / 48000.0;
+  const double coeff = 2.0 * std::cos(w);
+  double s1 = 0, s2 = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const double s0 = stereo[2 * i + static_cast<std::size_t>(channel)] + coeff * s1 - s2;
+    s2 = s1;
+    s1 = s0;
+  }
+  const double power = s1 * s1 + s2 * s2 - coeff * s1 * s2;
+  const double amplitude = 2.0 * std::sqrt(std::max(power, 0.0)) / static_cast<double>(n);
+  return 20.0 * std::log10(std::max(amplitude, 1e-10));
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+int count_of(const std::string& text, const std::string& needle) {
+  int n = 0;
+  for (std::size_t p = text.find(needle); p != std::string::npos;
+       p = text.find(needle, p + needle.size())) {
+    ++n;
+  }
+  return n;
+}
+
+}  // namespace th

@@ -1,0 +1,107 @@
+#pragma once
+// Real sound servers for the tests: a PulseAudio daemon or PipeWire with
+// WirePlumber and its pulse server, each in a private runtime directory with
+// two null devices ("speakers", the default, and "headphones"). Everything is
+// started here and stopped by process id; the user's server is never touched.
+#include <signal.h>
+#include <sys/types.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace th {
+
+enum class Kind { pulse, pipewire };
+const char* kind_name(Kind k);
+
+// Polls pred every step_ms until it holds or ms have passed.
+bool wait_for(const std::function<bool()>& pred, int ms, int step_ms = 50);
+
+// Starts argv[0] (searched in PATH) with stdin from /dev/null and stdout and
+// stderr appended to out_file (or /dev/null).
+pid_t spawn(const std::vector<std::string>& argv, const std::string& out_file = "");
+// True once the child has exited; *status receives the wait status.
+bool reaped(pid_t pid, int* status = nullptr);
+// Sends sig, waits up to ms for the child, then SIGKILLs and reaps it.
+void stop_child(pid_t pid, int sig = SIGTERM, int ms = 3000);
+// For processes that are not our children (the guard, PipeWire's daemons).
+bool pid_alive(pid_t pid);
+std::vector<pid_t> children_of(pid_t pid);
+
+// Runs a command to completion (at most 10 s) and returns its standard output.
+std::string run(const std::vector<std::string>& argv, int* exit_code = nullptr);
+std::string pactl(const std::vector<std::string>& args, int* exit_code = nullptr);
+
+struct Sink {
+  std::uint32_t index = 0;
+  std::string name;
+  std::string description;
+  std::string owner_module;
+  bool muted = false;
+};
+struct Stream {  // a sink input or a source output
+  std::uint32_t index = 0;
+  std::uint32_t device = 0;  // sink or source index
+  std::uint32_t client = 0;
+  std::string app;
+  std::string media;
+};
+struct Module {
+  std::string index;
+  std::string name;
+  std::string argument;
+};
+
+std::vector<Sink> sinks();
+std::vector<Stream> sink_inputs();
+std::vector<Stream> source_outputs();
+std::vector<Module> modules();
+std::string default_sink();
+// Name of the sink with this index, or of the source for source outputs.
+std::string sink_name(std::uint32_t index);
+std::string source_name(std::uint32_t index);
+bool has_sink(const std::string& name);
+int count_sinks(const std::string& name);
+// The sink that the first input with this application name plays to.
+std::string sink_of_app(const std::string& app);
+std::string null_sink_module(const std::string& sink);  // module index or ""
+
+class Server {
+ public:
+  explicit Server(Kind kind);  // private directories and environment
+  ~Server();                   // stops the server, removes the directories
+  Server(const Server&) = delete;
+  Server& operator=(const Server&) = delete;
+
+  // Starts the daemon(s), loads the two devices, makes "speakers" the default.
+  bool start();
+  void stop();
+  bool running() const { return main_pid_ > 0; }
+  Kind kind() const { return kind_; }
+  const std::string& dir() const { return dir_; }
+  std::string config_dir() const { return dir_ + "/cfg/Velmora"; }
+  std::string log_text() const;  // what the servers wrote to their logs
+
+ private:
+  bool load_devices();
+  Kind kind_;
+  std::string dir_;
+  pid_t main_pid_ = -1;  // pulseaudio, or dbus-run-session around PipeWire
+};
+
+// Records interleaved stereo float32 at 48 kHz from a source with parec. The
+// first skip_seconds are thrown away: a freshly connected recorder of a null
+// sink's monitor may start with a stretch of silence on PulseAudio.
+std::vector<float> record(const std::string& source, double seconds, double skip_seconds = 0.5);
+
+// Level of frequency hz in one channel (0 left, 1 right) as dBFS of a sine's
+// amplitude, by the Goertzel algorithm over the whole buffer.
+double goertzel_db(const std::vector<float>& stereo, int channel, double hz);
+
+// Reads a whole file; empty when missing.
+std::string read_file(const std::string& path);
+int count_of(const std::string& text, const std::string& needle);
+
+}  // namespace th
