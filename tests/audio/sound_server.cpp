@@ -292,7 +292,7 @@ Server::~Server() {
   run({"rm", "-rf", dir_});
 }
 
-bool Server::start() {
+bool Server::start(bool settle_default) {
   if (kind_ == Kind::pulse) {
     write_file(dir_ + "/pa.conf",
                "load-module module-native-protocol-unix auth-anonymous=1\n"
@@ -328,9 +328,12 @@ bool Server::start() {
       10000, 50);
   if (!up) return false;
   if (kind_ == Kind::pipewire && !load_devices()) return false;
-  return wait_for([] { return has_sink("speakers") && has_sink("headphones") &&
-                              default_sink() == "speakers"; },
-                  5000);
+  return wait_for(
+      [&] {
+        return has_sink("speakers") && has_sink("headphones") &&
+               (!settle_default || default_sink() == "speakers");
+      },
+      5000);
 }
 
 bool Server::load_devices() {

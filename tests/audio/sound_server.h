@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ namespace th {
 
 enum class Kind { pulse, pipewire };
 const char* kind_name(Kind k);
+// Keeps the test names readable ("... where GetParam() = PipeWire").
+inline void PrintTo(Kind k, std::ostream* os) { *os << kind_name(k); }
 
 // Polls pred every step_ms until it holds or ms have passed.
 bool wait_for(const std::function<bool()>& pred, int ms, int step_ms = 50);
@@ -76,7 +79,9 @@ class Server {
   Server& operator=(const Server&) = delete;
 
   // Starts the daemon(s), loads the two devices, makes "speakers" the default.
-  bool start();
+  // Without settle_default it does not wait for the default to read
+  // "speakers" (a running engine may take it over at once).
+  bool start(bool settle_default = true);
   void stop();
   bool running() const { return main_pid_ > 0; }
   Kind kind() const { return kind_; }
