@@ -91,8 +91,18 @@ void Rack::Impl::process_chunk(float* io, int n) {
     const double block_comp_fade = gl.comp_fade;
     const bool limiter_on = want.limiter_on;
     V2 lane_drive;
-
+    V2 lane_wet[kGlideBlock];
     float* f = io + 2 * off;
+    if (tube_runs && !scalar_ref) {
+      V2 in[kGlideBlock];
+      double drive[kGlideBlock];
+      for (int i = 0; i < m; ++i) {
+        in[i] = V2(f[2 * i], f[2 * i + 1]);
+        drive[i] = lerp(old.drive, gl.drive, static_cast<double>(i + 1) / m);
+      }
+      tube_block_v(in, drive, m, lane_wet, &lane_drive);
+    }
+
     for (int i = 0; i < m; ++i, f += 2) {
       const double t = static_cast<double>(i + 1) / m;
       const double drive = lerp(old.drive, gl.drive, t);
@@ -106,14 +116,13 @@ void Rack::Impl::process_chunk(float* io, int n) {
 
       double wet_l = 0.0, wet_r = 0.0;
       if (tube_runs) {
-        step_settling();
         if (scalar_ref) {
+          step_settling();
           wet_l = tube_sample(ch[0], in_l, drive, &chunk_drive[0]);
           wet_r = tube_sample(ch[1], in_r, drive, &chunk_drive[1]);
         } else {
-          const V2 w = tube_sample_v(V2(in_l, in_r), drive, &lane_drive);
-          wet_l = w.lo();
-          wet_r = w.hi();
+          wet_l = lane_wet[i].lo();
+          wet_r = lane_wet[i].hi();
         }
       }
 

@@ -175,4 +175,9 @@ std::int64_t Rack::limiter_blocks() const { return impl_->limited_chunks.load(st
 
 std::int64_t Rack::resets() const { return impl_->reset_count.load(std::memory_order_relaxed); }
 
+double Rack::mean_newton_iterations() const {
+  const Impl& m = *impl_;
+  return m.newton_solves ? static_cast<double>(m.newton_iters) / static_cast<double>(m.newton_solves) : 0.0;
+}
+
 }  // namespace fx

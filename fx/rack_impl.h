@@ -98,7 +98,10 @@ struct Rack::Impl {
   void clear_oversampling();
   void step_settling();
   double tube_sample(Channel& ch, double x, double drive, double* drive_peak);
-  simd2::V2 tube_sample_v(simd2::V2 x, double drive, simd2::V2* drive_peak);
+  // The two-lane tube path for one block of m <= 32 frames: inputs, per-frame
+  // drive gains, the tube unit's outputs; raises *drive_peak to the block's
+  // largest grid swing per lane.
+  void tube_block_v(const simd2::V2* in, const double* drive, int m, simd2::V2* wet, simd2::V2* drive_peak);
 
   // tone.cpp
   void update_tone();

@@ -44,62 +44,75 @@ inline int movemask(V2 m) { return _mm_movemask_pd(m.v); }
 // e^x: x = n·ln2 + r with ln2 split in a short high part (exact in n·hi) and a
 // correction, |r| <= ln2/2, Taylor polynomial to r^13, then scaling by 2^n built
 // in the exponent bits. Arguments clamped to ±708 keep 2^n a normal number.
-inline V2 vexp(V2 x) {
-  x = vmin(vmax(x, V2(-708.0)), V2(708.0));
-  const __m128i n32 = _mm_cvtpd_epi32((x * 1.4426950408889634).v);  // round to nearest
-  const V2 n = _mm_cvtepi32_pd(n32);
+// The polynomials are evaluated in Estrin's scheme: the same terms as Horner's,
+// but a quarter of the dependency chain, which is what the Newton loop waits on.
+//
+// vexp_core leaves out the clamp for callers whose argument provably lies
+// within it already; the result is then the same as vexp's.
+inline V2 vexp_core(V2 x) {
+  // Round x/ln2 to an integer by adding 1.5·2^52: the integer lands in the low
+  // mantissa bits, where the exponent scaling below picks it up.
+  const V2 magic(6755399441055744.0);
+  const V2 t = x * 1.4426950408889634 + magic;
+  const V2 n = t - magic;
   const V2 r = (x - n * 0.693145751953125) - n * 1.4286068203094173e-6;
-  V2 p(1.0 / 6227020800.0);  // 1/13!
-  p = p * r + 1.0 / 479001600.0;
-  p = p * r + 1.0 / 39916800.0;
-  p = p * r + 1.0 / 3628800.0;
-  p = p * r + 1.0 / 362880.0;
-  p = p * r + 1.0 / 40320.0;
-  p = p * r + 1.0 / 5040.0;
-  p = p * r + 1.0 / 720.0;
-  p = p * r + 1.0 / 120.0;
-  p = p * r + 1.0 / 24.0;
-  p = p * r + 1.0 / 6.0;
-  p = p * r + 0.5;
-  p = p * r + 1.0;
-  p = p * r + 1.0;
-  const __m128i biased = _mm_add_epi32(n32, _mm_set1_epi32(1023));
-  const __m128i wide = _mm_unpacklo_epi32(biased, _mm_setzero_si128());
-  const __m128d scale = _mm_castsi128_pd(_mm_slli_epi64(wide, 52));
+  const V2 r2 = r * r;
+  const V2 r4 = r2 * r2;
+  const V2 r8 = r4 * r4;
+  const V2 q0 = r + 1.0;
+  const V2 q1 = r * (1.0 / 6.0) + 0.5;
+  const V2 q2 = r * (1.0 / 120.0) + 1.0 / 24.0;
+  const V2 q3 = r * (1.0 / 5040.0) + 1.0 / 720.0;
+  const V2 q4 = r * (1.0 / 362880.0) + 1.0 / 40320.0;
+  const V2 q5 = r * (1.0 / 39916800.0) + 1.0 / 3628800.0;
+  const V2 q6 = r * (1.0 / 6227020800.0) + 1.0 / 479001600.0;
+  const V2 w0 = q1 * r2 + q0;
+  const V2 w1 = q3 * r2 + q2;
+  const V2 w2 = q5 * r2 + q4;
+  const V2 z0 = w1 * r4 + w0;
+  const V2 z1 = q6 * r4 + w2;
+  const V2 p = z1 * r8 + z0;
+  const __m128i biased = _mm_add_epi64(_mm_castpd_si128(t.v), _mm_set1_epi64x(1023));
+  const __m128d scale = _mm_castsi128_pd(_mm_slli_epi64(biased, 52));
   return p * V2(scale);
 }
 
+inline V2 vexp(V2 x) { return vexp_core(vmin(vmax(x, V2(-708.0)), V2(708.0))); }
+
 // ln x: x = 2^e·m with m in [√2/2, √2), then ln m = 2·atanh(s), s = (m−1)/(m+1),
 // as the odd series to s^21. Arguments clamped below at 1e-300.
-inline V2 vlog(V2 x) {
-  x = vmax(x, V2(1e-300));
+// vlog_core is the same without the clamp, for arguments known to be >= 1e-300.
+inline V2 vlog_core(V2 x) {
   const __m128i bits = _mm_castpd_si128(x.v);
   // Exponent field as a double: OR it into the mantissa of 2^52, subtract 2^52.
   const __m128i ebits = _mm_srli_epi64(bits, 52);
   const __m128d two52 = _mm_set1_pd(4503599627370496.0);
   V2 e = _mm_sub_pd(_mm_or_pd(_mm_castsi128_pd(ebits), two52), two52);
-  e = e + -1023.0;
   const __m128i mbits = _mm_or_si128(_mm_and_si128(bits, _mm_set1_epi64x(0x000FFFFFFFFFFFFFLL)),
                                      _mm_set1_epi64x(0x3FF0000000000000LL));
-  V2 m = _mm_castsi128_pd(mbits);
+  const V2 m = _mm_castsi128_pd(mbits);
   const V2 big = gt(m, V2(1.4142135623730951));
-  m = select(big, m * 0.5, m);
-  e = e + V2(vand(big, V2(1.0)));
-  const V2 s = (m + -1.0) / (m + 1.0);
-  const V2 s2 = s * s;
-  V2 p(1.0 / 21.0);
-  p = p * s2 + 1.0 / 19.0;
-  p = p * s2 + 1.0 / 17.0;
-  p = p * s2 + 1.0 / 15.0;
-  p = p * s2 + 1.0 / 13.0;
-  p = p * s2 + 1.0 / 11.0;
-  p = p * s2 + 1.0 / 9.0;
-  p = p * s2 + 1.0 / 7.0;
-  p = p * s2 + 1.0 / 5.0;
-  p = p * s2 + 1.0 / 3.0;
-  p = p * s2 + 1.0;
-  const V2 series = s * p * 2.0;
+  e = e + select(big, V2(-1022.0), V2(-1023.0));
+  // Both candidates for s are formed while the comparison runs.
+  const V2 half = m * 0.5;
+  const V2 s = select(big, (half + -1.0) / (half + 1.0), (m + -1.0) / (m + 1.0));
+  const V2 z = s * s;
+  const V2 z2 = z * z;
+  const V2 z4 = z2 * z2;
+  const V2 z8 = z4 * z4;
+  const V2 q0 = z * (1.0 / 3.0) + 1.0;
+  const V2 q1 = z * (1.0 / 7.0) + 1.0 / 5.0;
+  const V2 q2 = z * (1.0 / 11.0) + 1.0 / 9.0;
+  const V2 q3 = z * (1.0 / 15.0) + 1.0 / 13.0;
+  const V2 q4 = z * (1.0 / 19.0) + 1.0 / 17.0;
+  const V2 w0 = q1 * z2 + q0;
+  const V2 w1 = q3 * z2 + q2;
+  const V2 w2 = z2 * (1.0 / 21.0) + q4;
+  const V2 p = (w1 * z4 + w0) + w2 * z8;
+  const V2 series = (s + s) * p;
   return e * 0.693145751953125 + (e * 1.4286068203094173e-6 + series);
 }
+
+inline V2 vlog(V2 x) { return vlog_core(vmax(x, V2(1e-300))); }
 
 }  // namespace simd2

@@ -23,7 +23,7 @@ TriodeEval triode_eval(double vgk, double vpk) {
   const double s2 = kKvb + vpk * vpk;
   const double s = std::sqrt(s2);
   const double inv_s = 1.0 / s;
-  const double x = kKp * (1.0 / kMu + vgk * inv_s);
+  const double x = (kKp * vgk) / s + kKp / kMu;
   double sp, sg;
   if (x > 30.0) {
     sp = x;
@@ -139,68 +139,117 @@ void StageV::rest(const Stage& s, double vc0) {
 
 namespace {
 
-// The triode model for both lanes; softplus and sigma in their branch-free
-// forms, E1^0.4 as e^(0.4·ln E1) with E1 clamped at the cut-off.
-inline void triode_eval_v(V2 vgk, V2 vpk, V2* ip, V2* gm, V2* gp) {
+// The Newton terms of the triode model for both lanes: the plate current and
+// f' = 1 + gm·Req + gp·(Req + Rp). Softplus and sigma in their branch-free
+// forms, E1^0.4 as e^(0.4·ln E1) with E1 clamped at the cut-off. The sums are
+// arranged so that as little as possible waits on the last exponential: the
+// loop is bound by this dependency chain, not by arithmetic throughput.
+inline void newton_terms_v(V2 vgk, V2 vpk, V2 req, V2 req_plate, V2* ip, V2* fp) {
   using namespace simd2;
   const V2 s2 = vpk * vpk + kKvb;
   const V2 s = vsqrt(s2);
   const V2 inv_s = V2(1.0) / s;
-  const V2 x = (vgk * inv_s + 1.0 / kMu) * kKp;
-  const V2 en = vexp(vneg(vabs(x)));
+  const V2 x = (vgk * kKp) / s + kKp / kMu;
+  // e^-|x| <= 1: only the lower clamp can act; 1 + e^-|x| lies in [1, 2].
+  const V2 en = vexp_core(vmax(vneg(vabs(x)), V2(-708.0)));
   const V2 one_en = en + 1.0;
-  const V2 sp = vmax(x, V2()) + vlog(one_en);
+  const V2 sp = vmax(x, V2()) + vlog_core(one_en);
   const V2 sg = select(ge(x, V2()), V2(1.0), en) / one_en;
   const V2 e1 = vpk * (1.0 / kKp) * sp;
   const V2 live = gt(e1, V2(kCutOff));
   const V2 e1c = vmax(e1, V2(kCutOff));
-  const V2 pw = vexp(vlog(e1c) * kPowerMinusOne);
-  const V2 di = vand(live, pw * (2.8 / kKg1));
+  // ln of E1 >= 1e-15 is >= -34.6, so only the upper clamp can act.
+  const V2 pw = vand(live, vexp_core(vmin(vlog_core(e1c) * kPowerMinusOne, V2(708.0))));
+  // gm = dI/dE1 · t and gp = dI/dE1 · u, dI/dE1 = 2.8/1060 · E1^0.4.
   const V2 t = sg * vpk * inv_s;
-  *ip = vand(live, e1c * pw * (2.0 / kKg1));
-  *gm = di * t;
-  *gp = di * (sp * (1.0 / kKp) - t * vgk * vpk * inv_s * inv_s);
+  const V2 u = sp * (1.0 / kKp) - t * vgk * vpk * inv_s * inv_s;
+  const V2 slope = (t * req + u * req_plate) * (2.8 / kKg1);
+  *ip = (e1c * (2.0 / kKg1)) * pw;
+  *fp = pw * slope + 1.0;
 }
 
 }  // namespace
 
-V2 StageV::run(const Stage& s, V2 in, V2* gk, long* iters) {
+// Coupling network and grid: the voltage on the grid, the cathode network's
+// history source and the predicted current for this step.
+void StageV::begin(const Stage& s, V2 in, V2* gk, Step* st) {
   using namespace simd2;
   const V2 zero;
   const V2 u = in - vc;
   const V2 d = u - vk;
   const V2 bent = vk + d / (d * (1.0 / kGridSoftV) + 1.0);
-  const V2 vg = select(gt(d, zero), bent, u);
-  *gk = vg - vk;
-  vc += ((u - vg) * (1.0 / kGridCurrentOhm) + vg * (1.0 / kGridLeakOhm)) * (s.dt / kCouplingF);
-  const V2 g(s.g);
-  const V2 req(s.req);
-  const V2 req_plate(s.req + kPlateOhm);
-  const V2 h_src = g * vk + hist;
-  V2 i = vmax(zero, ip * 2.0 - ip_prev);
-  V2 done = zero;
+  st->vg = select(gt(d, zero), bent, u);
+  *gk = st->vg - vk;
+  vc += ((u - st->vg) * (1.0 / kGridCurrentOhm) + st->vg * (1.0 / kGridLeakOhm)) * (s.dt / kCouplingF);
+  st->h_src = V2(s.g) * vk + hist;
+  st->i = vmax(zero, ip * 2.0 - ip_prev);
+  st->req = V2(s.req);
+  st->req_plate = V2(s.req + kPlateOhm);
+  st->done = zero;
+}
+
+namespace {
+
+// One Newton update of the plate current for both lanes; lanes already
+// converged keep their value. Returns the lanes' convergence mask.
+inline void newton_update(StageV::Step* st) {
+  using namespace simd2;
+  const V2 zero;
+  const V2 i = st->i;
+  const V2 vkn = (st->h_src + i) * st->req;
+  const V2 vpk = vmax(zero, V2(kSupplyV) - i * kPlateOhm - vkn);
+  V2 ipm, fp;
+  newton_terms_v(st->vg - vkn, vpk, st->req, st->req_plate, &ipm, &fp);
+  const V2 f = i - ipm;
+  V2 next = i - f / fp;
+  next = select(lt(next, zero), i * 0.5, next);
+  const V2 conv = lt(vabs(next - i), V2(kNewtonTol));
+  st->i = select(st->done, i, next);
+  st->done = vor(st->done, conv);
+}
+
+}  // namespace
+
+V2 StageV::finish(const Stage& s, const Step& st) {
+  ip_prev = ip;
+  ip = st.i;
+  vk = (st.h_src + st.i) * V2(s.req);
+  hist = V2(s.g) * vk - st.h_src;
+  return V2(kSupplyV) - st.i * kPlateOhm;
+}
+
+V2 StageV::run(const Stage& s, V2 in, V2* gk, long* iters) {
+  Step st;
+  begin(s, in, gk, &st);
   int it = 0;
   while (it < kNewtonMaxIter) {
     ++it;
-    const V2 vkn = (h_src + i) * req;
-    const V2 vpk = vmax(zero, V2(kSupplyV) - i * kPlateOhm - vkn);
-    V2 ipm, gm, gp;
-    triode_eval_v(vg - vkn, vpk, &ipm, &gm, &gp);
-    const V2 f = i - ipm;
-    const V2 fp = gm * req + gp * req_plate + 1.0;
-    V2 next = i - f / fp;
-    next = select(lt(next, zero), i * 0.5, next);
-    const V2 conv = lt(vabs(next - i), V2(kNewtonTol));
-    i = select(done, i, next);
-    done = vor(done, conv);
-    if (movemask(done) == 3) break;
+    newton_update(&st);
+    if (simd2::movemask(st.done) == 3) break;
   }
   if (iters) *iters += it;
-  ip_prev = ip;
-  ip = i;
-  vk = (h_src + i) * req;
-  hist = g * vk - h_src;
-  return V2(kSupplyV) - i * kPlateOhm;
+  return finish(s, st);
+}
+
+void run_pair(StageV* a, const Stage& sa, V2 in_a, V2* gk_a, V2* out_a, StageV* b, const Stage& sb, V2 in_b,
+              V2* gk_b, V2* out_b, long* iters) {
+  StageV::Step st_a, st_b;
+  a->begin(sa, in_a, gk_a, &st_a);
+  b->begin(sb, in_b, gk_b, &st_b);
+  int it_a = 0, it_b = 0;
+  for (int it = 1; it <= kNewtonMaxIter; ++it) {
+    // A finished solve stays as it is: its lanes are all marked done.
+    newton_update(&st_a);
+    newton_update(&st_b);
+    const int ma = simd2::movemask(st_a.done);
+    const int mb = simd2::movemask(st_b.done);
+    if (ma == 3 && it_a == 0) it_a = it;
+    if (mb == 3 && it_b == 0) it_b = it;
+    if ((ma & mb) == 3) break;
+  }
+  if (iters) *iters += (it_a ? it_a : kNewtonMaxIter) + (it_b ? it_b : kNewtonMaxIter);
+  *out_a = a->finish(sa, st_a);
+  *out_b = b->finish(sb, st_b);
 }
 
 }  // namespace fx

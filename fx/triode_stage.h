@@ -56,6 +56,19 @@ struct StageV {
   void rest(const Stage& s, double vc0);
   // One time step with the parameters of s (channel 0's stage) for both lanes.
   simd2::V2 run(const Stage& s, simd2::V2 in, simd2::V2* gk, long* iters);
+
+  // The pieces of run: the per-step values of the Newton solve.
+  struct Step {
+    simd2::V2 vg, h_src, i, req, req_plate, done;
+  };
+  void begin(const Stage& s, simd2::V2 in, simd2::V2* gk, Step* st);
+  simd2::V2 finish(const Stage& s, const Step& st);
 };
+
+// Two independent steps (stage 1 of one sub-sample and stage 2 of the previous
+// one) solved in one loop, so the processor overlaps their dependency chains.
+// Each is exactly the step StageV::run would take.
+void run_pair(StageV* a, const Stage& sa, simd2::V2 in_a, simd2::V2* gk_a, simd2::V2* out_a, StageV* b,
+              const Stage& sb, simd2::V2 in_b, simd2::V2* gk_b, simd2::V2* out_b, long* iters);
 
 }  // namespace fx

@@ -141,37 +141,58 @@ double Rack::Impl::tube_sample(Channel& c, double x, double drive, double* drive
   return dc * (k_norm / std::max(drive, 1e-9));
 }
 
-V2 Rack::Impl::tube_sample_v(V2 x, double drive, V2* drive_peak) {
+void Rack::Impl::tube_block_v(const V2* in, const double* drive, int m, V2* wet, V2* drive_peak) {
   const HalfBandTaps& t = half_band_taps();
   TwoLane& l = lanes;
   const Stage& s1 = ch[0].st1;
   const Stage& s2 = ch[0].st2;
-  V2 p, q, s[4], y[4];
-  l.interp_a.run(t.interp_a2, x * drive, &p, &q);
-  l.interp_b.run(t.interp_b2, p, &s[0], &s[1]);
-  l.interp_b.run(t.interp_b2, q, &s[2], &s[3]);
+  const int subs = 4 * m;
+  V2 sub[4 * kGlideBlock];
+  V2 y[4 * kGlideBlock];
+  double ref[4 * kGlideBlock];
+  for (int i = 0; i < m; ++i) {
+    V2 p, q;
+    l.interp_a.run(t.interp_a2, in[i] * drive[i], &p, &q);
+    l.interp_b.run(t.interp_b2, p, &sub[4 * i], &sub[4 * i + 1]);
+    l.interp_b.run(t.interp_b2, q, &sub[4 * i + 2], &sub[4 * i + 3]);
+    step_settling();
+    for (int k = 0; k < 4; ++k) ref[4 * i + k] = sub_ref[k];
+  }
+
+  // Stage 1 of sub-sample k runs beside stage 2 of sub-sample k - 1: two
+  // independent Newton chains, overlapped by the processor.
   const V2 qk1(s1.q_vk);
   const V2 qk2(s2.q_vk);
   V2 swing;
   long iters = 0;
-  for (int k = 0; k < 4; ++k) {
-    V2 gk1, gk2;
-    const V2 p1 = l.st1.run(s1, s[k], &gk1, &iters);
-    const V2 p2 = l.st2.run(s2, p1 * kInterstage, &gk2, &iters);
-    y[k] = p2 - V2(sub_ref[k]);
+  V2 gk1, gk2, p1, p2;
+  p1 = l.st1.run(s1, sub[0], &gk1, &iters);
+  swing = simd2::vabs(qk1 + gk1);
+  for (int k = 1; k < subs; ++k) {
+    V2 p1_next;
+    run_pair(&l.st1, s1, sub[k], &gk1, &p1_next, &l.st2, s2, p1 * kInterstage, &gk2, &p2, &iters);
+    y[k - 1] = p2 - V2(ref[k - 1]);
     swing = simd2::vmax(swing, simd2::vmax(simd2::vabs(qk1 + gk1), simd2::vabs(qk2 + gk2)));
+    p1 = p1_next;
   }
+  p2 = l.st2.run(s2, p1 * kInterstage, &gk2, &iters);
+  y[subs - 1] = p2 - V2(ref[subs - 1]);
+  swing = simd2::vmax(swing, simd2::vabs(qk2 + gk2));
   newton_iters += iters;
-  newton_solves += 8;
-  const V2 r0 = l.dec_b.run(t.dec_b2, l.held, y[0]);
-  const V2 r1 = l.dec_b.run(t.dec_b2, y[1], y[2]);
-  l.held = y[3];
-  const V2 raw = l.dec_a.run(t.dec_a2, r0, r1);
-  const V2 dc = raw - l.dc_x + l.dc_y * (1.0 - 10.0 * M_PI / rate);
-  l.dc_x = raw;
-  l.dc_y = dc;
+  newton_solves += 2 * subs;
+
+  const double dc_r = 1.0 - 10.0 * M_PI / rate;
+  for (int i = 0; i < m; ++i) {
+    const V2 r0 = l.dec_b.run(t.dec_b2, l.held, y[4 * i]);
+    const V2 r1 = l.dec_b.run(t.dec_b2, y[4 * i + 1], y[4 * i + 2]);
+    l.held = y[4 * i + 3];
+    const V2 raw = l.dec_a.run(t.dec_a2, r0, r1);
+    const V2 dc = raw - l.dc_x + l.dc_y * dc_r;
+    l.dc_x = raw;
+    l.dc_y = dc;
+    wet[i] = dc * (k_norm / std::max(drive[i], 1e-9));
+  }
   *drive_peak = simd2::vmax(*drive_peak, swing * (1.0 / std::max(0.3, s1.q_vk)));
-  return dc * (k_norm / std::max(drive, 1e-9));
 }
 
 }  // namespace fx
