@@ -93,9 +93,10 @@ inline V2 vlog_core(V2 x) {
   const V2 m = _mm_castsi128_pd(mbits);
   const V2 big = gt(m, V2(1.4142135623730951));
   e = e + select(big, V2(-1022.0), V2(-1023.0));
-  // Both candidates for s are formed while the comparison runs.
-  const V2 half = m * 0.5;
-  const V2 s = select(big, (half + -1.0) / (half + 1.0), (m + -1.0) / (m + 1.0));
+  // For m/2, (m/2 − 1)/(m/2 + 1) equals (m − 2)/(m + 2) bit for bit (scaling
+  // by 2 is exact), so the shift by one needs no multiplication.
+  const V2 two = select(big, V2(2.0), V2(1.0));
+  const V2 s = (m - two) / (m + two);
   const V2 z = s * s;
   const V2 z2 = z * z;
   const V2 z4 = z2 * z2;
@@ -109,8 +110,10 @@ inline V2 vlog_core(V2 x) {
   const V2 w1 = q3 * z2 + q2;
   const V2 w2 = z2 * (1.0 / 21.0) + q4;
   const V2 p = (w1 * z4 + w0) + w2 * z8;
-  const V2 series = (s + s) * p;
-  return e * 0.693145751953125 + (e * 1.4286068203094173e-6 + series);
+  // e·ln2 is ready long before the series; adding it last keeps one add on the
+  // critical path.
+  const V2 e_ln2 = e * 0.693145751953125 + e * 1.4286068203094173e-6;
+  return e_ln2 + (s + s) * p;
 }
 
 inline V2 vlog(V2 x) { return vlog_core(vmax(x, V2(1e-300))); }

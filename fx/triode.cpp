@@ -183,39 +183,47 @@ void StageV::begin(const Stage& s, V2 in, V2* gk, Step* st) {
   vc += ((u - st->vg) * (1.0 / kGridCurrentOhm) + st->vg * (1.0 / kGridLeakOhm)) * (s.dt / kCouplingF);
   st->h_src = V2(s.g) * vk + hist;
   st->i = vmax(zero, ip * 2.0 - ip_prev);
+  st->result = st->i;
   st->req = V2(s.req);
   st->req_plate = V2(s.req + kPlateOhm);
+  // Vk = (h_src + I)·Req is linear in I; so are Vpk and Vgk. Their parts that
+  // do not depend on I are formed once per step.
+  const V2 vk_rest = st->h_src * st->req;
+  st->vpk_rest = V2(kSupplyV) - vk_rest;
+  st->vgk_rest = st->vg - vk_rest;
   st->done = zero;
 }
 
 namespace {
 
-// One Newton update of the plate current for both lanes; lanes already
-// converged keep their value. Returns the lanes' convergence mask.
+// One Newton update of the plate current for both lanes. A lane's result is
+// the iterate at which it converged; the iteration itself runs on in every
+// lane (its later values are discarded), which keeps the selection off the
+// loop-carried dependency chain.
 inline void newton_update(StageV::Step* st) {
   using namespace simd2;
   const V2 zero;
   const V2 i = st->i;
-  const V2 vkn = (st->h_src + i) * st->req;
-  const V2 vpk = vmax(zero, V2(kSupplyV) - i * kPlateOhm - vkn);
+  const V2 vpk = vmax(zero, st->vpk_rest - i * st->req_plate);
   V2 ipm, fp;
-  newton_terms_v(st->vg - vkn, vpk, st->req, st->req_plate, &ipm, &fp);
+  newton_terms_v(st->vgk_rest - i * st->req, vpk, st->req, st->req_plate, &ipm, &fp);
   const V2 f = i - ipm;
   V2 next = i - f / fp;
   next = select(lt(next, zero), i * 0.5, next);
   const V2 conv = lt(vabs(next - i), V2(kNewtonTol));
-  st->i = select(st->done, i, next);
+  st->result = select(st->done, st->result, next);
   st->done = vor(st->done, conv);
+  st->i = next;
 }
 
 }  // namespace
 
 V2 StageV::finish(const Stage& s, const Step& st) {
   ip_prev = ip;
-  ip = st.i;
-  vk = (st.h_src + st.i) * V2(s.req);
+  ip = st.result;
+  vk = (st.h_src + st.result) * V2(s.req);
   hist = V2(s.g) * vk - st.h_src;
-  return V2(kSupplyV) - st.i * kPlateOhm;
+  return V2(kSupplyV) - st.result * kPlateOhm;
 }
 
 V2 StageV::run(const Stage& s, V2 in, V2* gk, long* iters) {

@@ -57,9 +57,11 @@ struct StageV {
   // One time step with the parameters of s (channel 0's stage) for both lanes.
   simd2::V2 run(const Stage& s, simd2::V2 in, simd2::V2* gk, long* iters);
 
-  // The pieces of run: the per-step values of the Newton solve.
+  // The pieces of run: the per-step values of the Newton solve. i is the
+  // running iterate, result each lane's value once it converged (or the last
+  // iterate), done the lanes that converged.
   struct Step {
-    simd2::V2 vg, h_src, i, req, req_plate, done;
+    simd2::V2 vg, h_src, i, result, req, req_plate, vpk_rest, vgk_rest, done;
   };
   void begin(const Stage& s, simd2::V2 in, simd2::V2* gk, Step* st);
   simd2::V2 finish(const Stage& s, const Step& st);

@@ -12,6 +12,9 @@ namespace {
 std::atomic<long> g_news{0};
 }  // namespace
 
+// The replacements pair malloc with free on purpose.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(std::size_t n) {
   g_news.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(n ? n : 1)) return p;
