@@ -39,6 +39,9 @@ class Rack {
   void set_scalar_reference(bool on);
   std::int64_t limiter_blocks() const;
   std::int64_t resets() const;
+  // Diagnostics for benchmarks: mean Newton iterations per triode solve since
+  // construction (a two-lane solve of both channels counts once).
+  double mean_newton_iterations() const;
 
   struct Impl;
 

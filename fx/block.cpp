@@ -1,0 +1,225 @@
+// The block processor: glides per 32-frame block, then the per-frame signal
+// path (tube unit, tone and blend, compressor, output gain, limiter, soft clip)
+// with its meter taps, the non-finite guard and the meter hand-over.
+#include <algorithm>
+#include <cmath>
+
+#include "fx/rack_impl.h"
+
+namespace fx {
+
+using simd2::V2;
+
+namespace {
+
+constexpr double kLn10Over20 = 0.11512925464970229;
+
+inline void glide(double* value, double target, double factor) { *value += (target - *value) * factor; }
+
+inline void fade(double* value, bool on, double factor) {
+  if (on) {
+    *value += (1.0 - *value) * factor;
+  } else if (*value < 0.001) {
+    *value = 0.0;
+  } else {
+    *value *= 1.0 - factor;
+  }
+}
+
+inline double lerp(double from, double to, double t) { return from + (to - from) * t; }
+
+}  // namespace
+
+void Rack::Impl::process_chunk(float* io, int n) {
+  if (!snapped) {
+    snap();
+    snapped = true;
+  }
+  const double fs = rate;
+  const double k_fast = 1.0 - std::exp(-kGlideBlock / (0.015 * fs));
+  const double k_unit = 1.0 - std::exp(-kGlideBlock / (0.03 * fs));
+  const double k_slow = 1.0 - std::exp(-kGlideBlock / (0.25 * fs));
+  const double lim_c = std::exp(-1.0 / (0.15 * fs));
+  const MeterAcc meters_before = local;
+  bool limited = false;
+  double chunk_drive[2] = {0.0, 0.0};
+  const Glide tg = targets();
+
+  for (int off = 0; off < n; off += kGlideBlock) {
+    const int m = std::min(kGlideBlock, n - off);
+    const Glide old = gl;
+    glide(&gl.drive, tg.drive, k_fast);
+    glide(&gl.bias, tg.bias, k_slow);
+    glide(&gl.fat, tg.fat, k_slow);
+    bool tone_moved = false;
+    for (auto [value, target] : {std::pair{&gl.bass, tg.bass}, std::pair{&gl.mid, tg.mid},
+                                 std::pair{&gl.treble, tg.treble}, std::pair{&gl.presence, tg.presence}}) {
+      if (std::fabs(target - *value) > 1e-5) {
+        glide(value, target, k_fast);
+        tone_moved = true;
+      }
+    }
+    glide(&gl.blend, tg.blend, k_fast);
+    fade(&gl.tube_fade, want.tube_on, k_unit);
+    fade(&gl.comp_fade, want.comp_on, k_unit);
+    glide(&gl.mix, tg.mix, k_fast);
+    glide(&gl.threshold, tg.threshold, k_fast);
+    glide(&gl.ratio, tg.ratio, k_fast);
+    glide(&gl.knee, tg.knee, k_fast);
+    glide(&gl.makeup, tg.makeup, k_fast);
+    gl.attack_ms = tg.attack_ms;
+    gl.release_ms = tg.release_ms;
+    glide(&gl.out_gain, tg.out_gain, k_fast);
+    if (tone_moved) update_tone();
+
+    const bool tube_runs = old.tube_fade > 0.0 || gl.tube_fade > 0.0;
+    if (tube_runs) {
+      if (asleep) wake_tube();
+      if (std::fabs(gl.bias - solved_bias) >= 1e-6 || std::fabs(gl.fat - solved_fat) >= 1e-6) solve_points();
+    } else {
+      asleep = true;
+    }
+
+    const double tau_a = gl.attack_ms > 0.05 ? gl.attack_ms / 1000.0 : 5e-5;
+    const double tau_r = gl.release_ms > 5.0 ? gl.release_ms / 1000.0 : 0.005;
+    const double att = std::exp(-1.0 / (tau_a * fs));
+    const double rel = std::exp(-1.0 / (tau_r * fs));
+    const double thr = gl.threshold;
+    const double inv_ratio = 1.0 / gl.ratio;
+    const double knee = gl.knee;
+    const double makeup = gl.makeup;
+    const double block_comp_fade = gl.comp_fade;
+    const bool limiter_on = want.limiter_on;
+    V2 lane_drive;
+    V2 lane_wet[kGlideBlock];
+    float* f = io + 2 * off;
+    if (tube_runs && !scalar_ref) {
+      V2 in[kGlideBlock];
+      double drive[kGlideBlock];
+      for (int i = 0; i < m; ++i) {
+        in[i] = V2(f[2 * i], f[2 * i + 1]);
+        drive[i] = lerp(old.drive, gl.drive, static_cast<double>(i + 1) / m);
+      }
+      tube_block_v(in, drive, m, lane_wet, &lane_drive);
+    }
+
+    for (int i = 0; i < m; ++i, f += 2) {
+      const double t = static_cast<double>(i + 1) / m;
+      const double drive = lerp(old.drive, gl.drive, t);
+      const double blend = lerp(old.blend, gl.blend, t);
+      const double tfade = lerp(old.tube_fade, gl.tube_fade, t);
+      const double cfade = lerp(old.comp_fade, gl.comp_fade, t);
+      const double mix = lerp(old.mix, gl.mix, t);
+      const double gain = lerp(old.out_gain, gl.out_gain, t);
+      const double in_l = f[0];
+      const double in_r = f[1];
+
+      double wet_l = 0.0, wet_r = 0.0;
+      if (tube_runs) {
+        if (scalar_ref) {
+          step_settling();
+          wet_l = tube_sample(ch[0], in_l, drive, &chunk_drive[0]);
+          wet_r = tube_sample(ch[1], in_r, drive, &chunk_drive[1]);
+        } else {
+          wet_l = lane_wet[i].lo();
+          wet_r = lane_wet[i].hi();
+        }
+      }
+
+      local.in_sum[0] += std::fabs(in_l);
+      local.in_sum[1] += std::fabs(in_r);
+      local.in_peak[0] = std::max(local.in_peak[0], std::fabs(f[0]));
+      local.in_peak[1] = std::max(local.in_peak[1], std::fabs(f[1]));
+
+      double x[2];
+      for (int c = 0; c < 2; ++c) {
+        Channel& cc = ch[c];
+        cc.dry[cc.dry_w] = c == 0 ? in_l : in_r;
+        cc.dry_w = cc.dry_w + 1 == kDryLen ? 0 : cc.dry_w + 1;
+        // With 55 entries the slot written next holds the value from 54 frames ago.
+        const double d = cc.dry[cc.dry_w];
+        if (tube_runs) {
+          double w = c == 0 ? wet_l : wet_r;
+          for (int s = 0; s < 4; ++s) w = biquad_run(tone_c[s], cc.tone[s], w);
+          x[c] = d + (w - d) * blend * tfade;
+        } else {
+          x[c] = d;
+        }
+      }
+
+      // Compressor: the side chain always runs so it is settled when switched in.
+      const double sl = biquad_run(side_c, ch[0].side, x[0]);
+      const double sr = biquad_run(side_c, ch[1].side, x[1]);
+      if (cfade > 0.0 || block_comp_fade > 0.0) {
+        const double level = 20.0 * std::log10(std::max(std::fabs(sl), std::fabs(sr)) + 1e-12);
+        const double d = level - thr;
+        double curve;
+        if (2.0 * d < -knee) {
+          curve = level;
+        } else if (knee <= 0.0 || 2.0 * std::fabs(d) > knee) {
+          curve = thr + d * inv_ratio;
+        } else {
+          curve = level + (inv_ratio - 1.0) * (d + knee / 2.0) * (d + knee / 2.0) / (2.0 * knee);
+        }
+        const double g = curve - level;
+        const double k = g >= comp_env_db ? rel : att;
+        comp_env_db = (1.0 - k) * g + k * comp_env_db;
+        const double cg = std::exp((comp_env_db + makeup) * kLn10Over20);
+        const double wm = mix * cfade;
+        x[0] += (cg * x[0] - x[0]) * wm;
+        x[1] += (cg * x[1] - x[1]) * wm;
+        local.detector = std::max(local.detector, static_cast<float>(level));
+        local.gain_reduction = std::max(local.gain_reduction, static_cast<float>(-comp_env_db * cfade));
+      } else {
+        comp_env_db = 0.0;
+      }
+
+      x[0] *= gain;
+      x[1] *= gain;
+
+      // Limiter: instant attack, 150 ms release; the envelope always runs.
+      const double p = std::max(std::fabs(x[0]), std::fabs(x[1]));
+      lim_env = p > lim_env ? p : p * (1.0 - lim_c) + lim_env * lim_c;
+      if (limiter_on && lim_env > 0.9) {
+        const double lg = 0.9 / lim_env;
+        x[0] *= lg;
+        x[1] *= lg;
+        limited = true;
+      }
+
+      const float out_l = soft_clip(static_cast<float>(x[0]));
+      const float out_r = soft_clip(static_cast<float>(x[1]));
+      f[0] = out_l;
+      f[1] = out_r;
+      local.out_sum[0] += std::fabs(out_l);
+      local.out_sum[1] += std::fabs(out_r);
+      local.out_peak[0] = std::max(local.out_peak[0], std::fabs(out_l));
+      local.out_peak[1] = std::max(local.out_peak[1], std::fabs(out_r));
+    }
+    if (!scalar_ref) {
+      chunk_drive[0] = std::max(chunk_drive[0], lane_drive.lo());
+      chunk_drive[1] = std::max(chunk_drive[1], lane_drive.hi());
+    }
+  }
+  local.frames += n;
+
+  if (limited) limited_chunks.fetch_add(1, std::memory_order_relaxed);
+
+  bool finite = true;
+  for (int i = 0; i < 2 * n; ++i) finite &= std::isfinite(io[i]);
+  if (!finite) {
+    std::fill(io, io + 2 * n, 0.0f);
+    reset_signal_state();
+    reset_count.fetch_add(1, std::memory_order_relaxed);
+    // The chunk's taps may hold NaN; the meters see it as the silence it became.
+    local = meters_before;
+    local.frames += n;
+  } else {
+    for (int c = 0; c < 2; ++c) {
+      local.drive[c] = std::max(local.drive[c], static_cast<float>(chunk_drive[c] * gl.tube_fade));
+    }
+  }
+  merge_meters();
+}
+
+}  // namespace fx

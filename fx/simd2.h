@@ -1,0 +1,121 @@
+#pragma once
+// Two double lanes (left, right) on SSE2, which every x86-64 processor has.
+// Own exp and log approximations keep library calls out of the inner loop.
+#include <emmintrin.h>
+
+#include <cstdint>
+
+namespace simd2 {
+
+struct V2 {
+  __m128d v;
+  V2() : v(_mm_setzero_pd()) {}
+  V2(__m128d x) : v(x) {}  // NOLINT: implicit on purpose, the lanes are the value
+  explicit V2(double x) : v(_mm_set1_pd(x)) {}
+  V2(double lo, double hi) : v(_mm_set_pd(hi, lo)) {}
+  double lo() const { return _mm_cvtsd_f64(v); }
+  double hi() const { return _mm_cvtsd_f64(_mm_unpackhi_pd(v, v)); }
+};
+
+inline V2 operator+(V2 a, V2 b) { return _mm_add_pd(a.v, b.v); }
+inline V2 operator-(V2 a, V2 b) { return _mm_sub_pd(a.v, b.v); }
+inline V2 operator*(V2 a, V2 b) { return _mm_mul_pd(a.v, b.v); }
+inline V2 operator/(V2 a, V2 b) { return _mm_div_pd(a.v, b.v); }
+inline V2 operator*(V2 a, double b) { return _mm_mul_pd(a.v, _mm_set1_pd(b)); }
+inline V2 operator+(V2 a, double b) { return _mm_add_pd(a.v, _mm_set1_pd(b)); }
+inline V2& operator+=(V2& a, V2 b) { a.v = _mm_add_pd(a.v, b.v); return a; }
+inline V2 vmax(V2 a, V2 b) { return _mm_max_pd(a.v, b.v); }
+inline V2 vmin(V2 a, V2 b) { return _mm_min_pd(a.v, b.v); }
+inline V2 vsqrt(V2 a) { return _mm_sqrt_pd(a.v); }
+inline V2 vabs(V2 a) { return _mm_andnot_pd(_mm_set1_pd(-0.0), a.v); }
+inline V2 vneg(V2 a) { return _mm_xor_pd(_mm_set1_pd(-0.0), a.v); }
+// Lane masks: all ones where the comparison holds.
+inline V2 gt(V2 a, V2 b) { return _mm_cmpgt_pd(a.v, b.v); }
+inline V2 ge(V2 a, V2 b) { return _mm_cmpge_pd(a.v, b.v); }
+inline V2 lt(V2 a, V2 b) { return _mm_cmplt_pd(a.v, b.v); }
+inline V2 vand(V2 a, V2 b) { return _mm_and_pd(a.v, b.v); }
+inline V2 vor(V2 a, V2 b) { return _mm_or_pd(a.v, b.v); }
+// mask ? a : b, lane by lane.
+inline V2 select(V2 mask, V2 a, V2 b) {
+  return _mm_or_pd(_mm_and_pd(mask.v, a.v), _mm_andnot_pd(mask.v, b.v));
+}
+inline int movemask(V2 m) { return _mm_movemask_pd(m.v); }
+
+// e^x: x = n·ln2 + r with ln2 split in a short high part (exact in n·hi) and a
+// correction, |r| <= ln2/2, Taylor polynomial to r^13, then scaling by 2^n built
+// in the exponent bits. Arguments clamped to ±708 keep 2^n a normal number.
+// The polynomials are evaluated in Estrin's scheme: the same terms as Horner's,
+// but a quarter of the dependency chain, which is what the Newton loop waits on.
+//
+// vexp_core leaves out the clamp for callers whose argument provably lies
+// within it already; the result is then the same as vexp's.
+inline V2 vexp_core(V2 x) {
+  // Round x/ln2 to an integer by adding 1.5·2^52: the integer lands in the low
+  // mantissa bits, where the exponent scaling below picks it up.
+  const V2 magic(6755399441055744.0);
+  const V2 t = x * 1.4426950408889634 + magic;
+  const V2 n = t - magic;
+  const V2 r = (x - n * 0.693145751953125) - n * 1.4286068203094173e-6;
+  const V2 r2 = r * r;
+  const V2 r4 = r2 * r2;
+  const V2 r8 = r4 * r4;
+  const V2 q0 = r + 1.0;
+  const V2 q1 = r * (1.0 / 6.0) + 0.5;
+  const V2 q2 = r * (1.0 / 120.0) + 1.0 / 24.0;
+  const V2 q3 = r * (1.0 / 5040.0) + 1.0 / 720.0;
+  const V2 q4 = r * (1.0 / 362880.0) + 1.0 / 40320.0;
+  const V2 q5 = r * (1.0 / 39916800.0) + 1.0 / 3628800.0;
+  const V2 q6 = r * (1.0 / 6227020800.0) + 1.0 / 479001600.0;
+  const V2 w0 = q1 * r2 + q0;
+  const V2 w1 = q3 * r2 + q2;
+  const V2 w2 = q5 * r2 + q4;
+  const V2 z0 = w1 * r4 + w0;
+  const V2 z1 = q6 * r4 + w2;
+  const V2 p = z1 * r8 + z0;
+  const __m128i biased = _mm_add_epi64(_mm_castpd_si128(t.v), _mm_set1_epi64x(1023));
+  const __m128d scale = _mm_castsi128_pd(_mm_slli_epi64(biased, 52));
+  return p * V2(scale);
+}
+
+inline V2 vexp(V2 x) { return vexp_core(vmin(vmax(x, V2(-708.0)), V2(708.0))); }
+
+// ln x: x = 2^e·m with m in [√2/2, √2), then ln m = 2·atanh(s), s = (m−1)/(m+1),
+// as the odd series to s^21. Arguments clamped below at 1e-300.
+// vlog_core is the same without the clamp, for arguments known to be >= 1e-300.
+inline V2 vlog_core(V2 x) {
+  const __m128i bits = _mm_castpd_si128(x.v);
+  // Exponent field as a double: OR it into the mantissa of 2^52, subtract 2^52.
+  const __m128i ebits = _mm_srli_epi64(bits, 52);
+  const __m128d two52 = _mm_set1_pd(4503599627370496.0);
+  V2 e = _mm_sub_pd(_mm_or_pd(_mm_castsi128_pd(ebits), two52), two52);
+  const __m128i mbits = _mm_or_si128(_mm_and_si128(bits, _mm_set1_epi64x(0x000FFFFFFFFFFFFFLL)),
+                                     _mm_set1_epi64x(0x3FF0000000000000LL));
+  const V2 m = _mm_castsi128_pd(mbits);
+  const V2 big = gt(m, V2(1.4142135623730951));
+  e = e + select(big, V2(-1022.0), V2(-1023.0));
+  // For m/2, (m/2 − 1)/(m/2 + 1) equals (m − 2)/(m + 2) bit for bit (scaling
+  // by 2 is exact), so the shift by one needs no multiplication.
+  const V2 two = select(big, V2(2.0), V2(1.0));
+  const V2 s = (m - two) / (m + two);
+  const V2 z = s * s;
+  const V2 z2 = z * z;
+  const V2 z4 = z2 * z2;
+  const V2 z8 = z4 * z4;
+  const V2 q0 = z * (1.0 / 3.0) + 1.0;
+  const V2 q1 = z * (1.0 / 7.0) + 1.0 / 5.0;
+  const V2 q2 = z * (1.0 / 11.0) + 1.0 / 9.0;
+  const V2 q3 = z * (1.0 / 15.0) + 1.0 / 13.0;
+  const V2 q4 = z * (1.0 / 19.0) + 1.0 / 17.0;
+  const V2 w0 = q1 * z2 + q0;
+  const V2 w1 = q3 * z2 + q2;
+  const V2 w2 = z2 * (1.0 / 21.0) + q4;
+  const V2 p = (w1 * z4 + w0) + w2 * z8;
+  // e·ln2 is ready long before the series; adding it last keeps one add on the
+  // critical path.
+  const V2 e_ln2 = e * 0.693145751953125 + e * 1.4286068203094173e-6;
+  return e_ln2 + (s + s) * p;
+}
+
+inline V2 vlog(V2 x) { return vlog_core(vmax(x, V2(1e-300))); }
+
+}  // namespace simd2

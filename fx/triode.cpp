@@ -1,0 +1,263 @@
+#include "fx/triode.h"
+
+#include <cmath>
+
+#include "fx/triode_stage.h"
+
+namespace fx {
+
+namespace {
+
+constexpr double kMu = 100.0;
+constexpr double kKp = 600.0;
+constexpr double kKvb = 300.0;
+constexpr double kKg1 = 1060.0;
+constexpr double kPowerMinusOne = 1.4 - 1.0;  // 0.3999999999999999, as the model is fitted
+constexpr double kCutOff = 1e-15;
+constexpr int kPointMaxIter = 60;
+constexpr double kPointTol = 1e-13;
+
+}  // namespace
+
+TriodeEval triode_eval(double vgk, double vpk) {
+  const double s2 = kKvb + vpk * vpk;
+  const double s = std::sqrt(s2);
+  const double inv_s = 1.0 / s;
+  const double x = (kKp * vgk) / s + kKp / kMu;
+  double sp, sg;
+  if (x > 30.0) {
+    sp = x;
+    sg = 1.0;
+  } else if (x < -30.0) {
+    sp = sg = std::exp(x);
+  } else {
+    const double e = std::exp(x);
+    sp = std::log1p(e);
+    sg = e / (1.0 + e);
+  }
+  const double e1 = vpk * (1.0 / kKp) * sp;
+  if (!(e1 > kCutOff)) return {0.0, 0.0, 0.0};
+  const double pw = std::pow(e1, kPowerMinusOne);
+  const double di = 2.8 / kKg1 * pw;
+  const double t = sg * vpk * inv_s;  // dE1/dVgk
+  return {2.0 / kKg1 * e1 * pw, di * t, di * (sp * (1.0 / kKp) - t * vgk * vpk * inv_s * inv_s)};
+}
+
+void stage_set(Stage* s, double dt, double rk, double ck) {
+  s->dt = dt;
+  s->rk = rk;
+  s->ck = ck;
+  s->g = 2.0 * ck / dt;
+  s->req = 1.0 / (1.0 / rk + s->g);
+}
+
+void stage_solve_point(Stage* s) {
+  const double rk = s->rk;
+  double i = s->q_ip > 0.0 ? s->q_ip : 1e-3;
+  for (int it = 0; it < kPointMaxIter; ++it) {
+    const double vk = rk * i;
+    const double vpk = std::max(0.0, kSupplyV - kPlateOhm * i - vk);
+    const TriodeEval e = triode_eval(-vk, vpk);
+    const double f = i - e.ip;
+    const double fp = 1.0 + e.gm * rk + e.gp * (rk + kPlateOhm);
+    double next = i - f / fp;
+    if (next <= 0.0) next = i * 0.5;
+    const bool done = std::fabs(next - i) < kPointTol;
+    i = next;
+    if (done) break;
+  }
+  const double vk = rk * i;
+  const double vpk = std::max(0.0, kSupplyV - kPlateOhm * i - vk);
+  const TriodeEval e = triode_eval(-vk, vpk);
+  s->q_vp = kSupplyV - kPlateOhm * i;
+  s->q_vk = vk;
+  s->q_ip = i;
+  s->q_gain = -kPlateOhm * e.gm / (1.0 + kPlateOhm * e.gp);
+}
+
+void stage_rest(Stage* s, double vc) {
+  s->vk = s->q_vk;
+  s->hist = 0.0;
+  s->ip = s->ip_prev = s->q_ip;
+  s->vc = vc;
+}
+
+double stage_step(Stage* s, double u_in, double* gk, long* iters) {
+  const double u = u_in - s->vc;
+  const double d = u - s->vk;
+  // Grid current: the positive grid-cathode voltage bends softly towards 0.8 V.
+  const double vg = d > 0.0 ? s->vk + d / (d * (1.0 / kGridSoftV) + 1.0) : u;
+  *gk = vg - s->vk;
+  s->vc += ((u - vg) * (1.0 / kGridCurrentOhm) + vg * (1.0 / kGridLeakOhm)) * (s->dt / kCouplingF);
+  const double g = s->g;
+  const double req = s->req;
+  const double h_src = g * s->vk + s->hist;
+  double i = std::max(0.0, 2.0 * s->ip - s->ip_prev);
+  int it = 0;
+  while (it < kNewtonMaxIter) {
+    ++it;
+    const double vk = (h_src + i) * req;
+    const double vpk = std::max(0.0, kSupplyV - kPlateOhm * i - vk);
+    const TriodeEval e = triode_eval(vg - vk, vpk);
+    const double f = i - e.ip;
+    const double fp = 1.0 + e.gm * req + e.gp * (req + kPlateOhm);
+    double next = i - f / fp;
+    if (next < 0.0) next = i * 0.5;
+    const bool done = std::fabs(next - i) < kNewtonTol;
+    i = next;
+    if (done) break;
+  }
+  if (iters) *iters += it;
+  s->ip_prev = s->ip;
+  s->ip = i;
+  s->vk = (h_src + i) * req;
+  s->hist = g * s->vk - h_src;
+  return kSupplyV - kPlateOhm * i;
+}
+
+TubePoint tube_point(float bias) {
+  float v = bias;
+  if (!std::isfinite(v) || v < 0.0f) v = 0.0f;
+  if (v > 1.0f) v = 1.0f;
+  Stage s;
+  const double rk = 680.0 * std::pow(4.852941176470588, 1.0 - static_cast<double>(v));
+  stage_set(&s, 1.0 / (4.0 * 48000.0), rk, kStage2Ck);
+  stage_solve_point(&s);
+  return {s.q_vp, s.q_vk, 1000.0 * s.q_ip, s.q_gain};
+}
+
+// ---- two-lane form ----
+
+using simd2::V2;
+
+void StageV::rest(const Stage& s, double vc0) {
+  vk = V2(s.q_vk);
+  hist = V2(0.0);
+  ip = ip_prev = V2(s.q_ip);
+  vc = V2(vc0);
+}
+
+namespace {
+
+// The Newton terms of the triode model for both lanes: the plate current and
+// f' = 1 + gm·Req + gp·(Req + Rp). Softplus and sigma in their branch-free
+// forms, E1^0.4 as e^(0.4·ln E1) with E1 clamped at the cut-off. The sums are
+// arranged so that as little as possible waits on the last exponential: the
+// loop is bound by this dependency chain, not by arithmetic throughput.
+inline void newton_terms_v(V2 vgk, V2 vpk, V2 req, V2 req_plate, V2* ip, V2* fp) {
+  using namespace simd2;
+  const V2 s2 = vpk * vpk + kKvb;
+  const V2 s = vsqrt(s2);
+  const V2 inv_s = V2(1.0) / s;
+  const V2 x = (vgk * kKp) / s + kKp / kMu;
+  // e^-|x| <= 1: only the lower clamp can act; 1 + e^-|x| lies in [1, 2].
+  const V2 en = vexp_core(vmax(vneg(vabs(x)), V2(-708.0)));
+  const V2 one_en = en + 1.0;
+  const V2 sp = vmax(x, V2()) + vlog_core(one_en);
+  const V2 sg = select(ge(x, V2()), V2(1.0), en) / one_en;
+  const V2 e1 = vpk * (1.0 / kKp) * sp;
+  const V2 live = gt(e1, V2(kCutOff));
+  const V2 e1c = vmax(e1, V2(kCutOff));
+  // ln of E1 >= 1e-15 is >= -34.6, so only the upper clamp can act.
+  const V2 pw = vand(live, vexp_core(vmin(vlog_core(e1c) * kPowerMinusOne, V2(708.0))));
+  // gm = dI/dE1 · t and gp = dI/dE1 · u, dI/dE1 = 2.8/1060 · E1^0.4.
+  const V2 t = sg * vpk * inv_s;
+  const V2 u = sp * (1.0 / kKp) - t * vgk * vpk * inv_s * inv_s;
+  const V2 slope = (t * req + u * req_plate) * (2.8 / kKg1);
+  *ip = (e1c * (2.0 / kKg1)) * pw;
+  *fp = pw * slope + 1.0;
+}
+
+}  // namespace
+
+// Coupling network and grid: the voltage on the grid, the cathode network's
+// history source and the predicted current for this step.
+void StageV::begin(const Stage& s, V2 in, V2* gk, Step* st) {
+  using namespace simd2;
+  const V2 zero;
+  const V2 u = in - vc;
+  const V2 d = u - vk;
+  const V2 bent = vk + d / (d * (1.0 / kGridSoftV) + 1.0);
+  st->vg = select(gt(d, zero), bent, u);
+  *gk = st->vg - vk;
+  vc += ((u - st->vg) * (1.0 / kGridCurrentOhm) + st->vg * (1.0 / kGridLeakOhm)) * (s.dt / kCouplingF);
+  st->h_src = V2(s.g) * vk + hist;
+  st->i = vmax(zero, ip * 2.0 - ip_prev);
+  st->result = st->i;
+  st->req = V2(s.req);
+  st->req_plate = V2(s.req + kPlateOhm);
+  // Vk = (h_src + I)·Req is linear in I; so are Vpk and Vgk. Their parts that
+  // do not depend on I are formed once per step.
+  const V2 vk_rest = st->h_src * st->req;
+  st->vpk_rest = V2(kSupplyV) - vk_rest;
+  st->vgk_rest = st->vg - vk_rest;
+  st->done = zero;
+}
+
+namespace {
+
+// One Newton update of the plate current for both lanes. A lane's result is
+// the iterate at which it converged; the iteration itself runs on in every
+// lane (its later values are discarded), which keeps the selection off the
+// loop-carried dependency chain.
+inline void newton_update(StageV::Step* st) {
+  using namespace simd2;
+  const V2 zero;
+  const V2 i = st->i;
+  const V2 vpk = vmax(zero, st->vpk_rest - i * st->req_plate);
+  V2 ipm, fp;
+  newton_terms_v(st->vgk_rest - i * st->req, vpk, st->req, st->req_plate, &ipm, &fp);
+  const V2 f = i - ipm;
+  V2 next = i - f / fp;
+  next = select(lt(next, zero), i * 0.5, next);
+  const V2 conv = lt(vabs(next - i), V2(kNewtonTol));
+  st->result = select(st->done, st->result, next);
+  st->done = vor(st->done, conv);
+  st->i = next;
+}
+
+}  // namespace
+
+V2 StageV::finish(const Stage& s, const Step& st) {
+  ip_prev = ip;
+  ip = st.result;
+  vk = (st.h_src + st.result) * V2(s.req);
+  hist = V2(s.g) * vk - st.h_src;
+  return V2(kSupplyV) - st.result * kPlateOhm;
+}
+
+V2 StageV::run(const Stage& s, V2 in, V2* gk, long* iters) {
+  Step st;
+  begin(s, in, gk, &st);
+  int it = 0;
+  while (it < kNewtonMaxIter) {
+    ++it;
+    newton_update(&st);
+    if (simd2::movemask(st.done) == 3) break;
+  }
+  if (iters) *iters += it;
+  return finish(s, st);
+}
+
+void run_pair(StageV* a, const Stage& sa, V2 in_a, V2* gk_a, V2* out_a, StageV* b, const Stage& sb, V2 in_b,
+              V2* gk_b, V2* out_b, long* iters) {
+  StageV::Step st_a, st_b;
+  a->begin(sa, in_a, gk_a, &st_a);
+  b->begin(sb, in_b, gk_b, &st_b);
+  int it_a = 0, it_b = 0;
+  for (int it = 1; it <= kNewtonMaxIter; ++it) {
+    // A finished solve stays as it is: its lanes are all marked done.
+    newton_update(&st_a);
+    newton_update(&st_b);
+    const int ma = simd2::movemask(st_a.done);
+    const int mb = simd2::movemask(st_b.done);
+    if (ma == 3 && it_a == 0) it_a = it;
+    if (mb == 3 && it_b == 0) it_b = it;
+    if ((ma & mb) == 3) break;
+  }
+  if (iters) *iters += (it_a ? it_a : kNewtonMaxIter) + (it_b ? it_b : kNewtonMaxIter);
+  *out_a = a->finish(sa, st_a);
+  *out_b = b->finish(sb, st_b);
+}
+
+}  // namespace fx

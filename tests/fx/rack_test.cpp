@@ -1,0 +1,292 @@
+#include "fx/rack.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "tests/fx/signal.h"
+
+namespace {
+
+using fxtest::run;
+
+TEST(Rack, FreshRackReportsNothing) {
+  fx::Rack r;
+  EXPECT_EQ(r.latency(), 54);
+  EXPECT_EQ(r.limiter_blocks(), 0);
+  EXPECT_EQ(r.resets(), 0);
+  fx::Meters m;
+  m.in_mean_l = 5;
+  m.fresh = true;
+  m.detector_db = 3;
+  r.take_meters(&m);
+  EXPECT_EQ(m.in_mean_l, 0.0f);
+  EXPECT_EQ(m.out_peak_r, 0.0f);
+  EXPECT_EQ(m.gain_reduction_db, 0.0f);
+  EXPECT_EQ(m.detector_db, -120.0f);
+  EXPECT_EQ(m.tube_drive_l, 0.0f);
+  EXPECT_FALSE(m.fresh);
+}
+
+TEST(Rack, ZeroCountTouchesNothing) {
+  fx::Rack r;
+  std::vector<float> b = {0.5f, -0.5f};
+  r.process(b.data(), 0);
+  r.process(b.data(), -3);
+  EXPECT_EQ(b[0], 0.5f);
+  EXPECT_EQ(b[1], -0.5f);
+  fx::Meters m;
+  r.take_meters(&m);
+  EXPECT_FALSE(m.fresh);
+  EXPECT_EQ(m.in_peak_l, 0.0f);
+}
+
+TEST(Rack, SetFormatRules) {
+  // A rerun of init would clear the dry delay line: the output would restart
+  // from silence. set_format with an ignored rate must keep it running.
+  fx::Rack a;
+  std::vector<float> first = fxtest::sine(1000, 0.5, 480);
+  run(fx::clean_params(), &first, 480, false, &a);
+  for (float rate : {0.0f, -1.0f, 48000.0f, std::numeric_limits<float>::quiet_NaN()}) a.set_format(rate);
+  std::vector<float> second(2 * 60, 0.25f);
+  a.process(second.data(), 60);
+  // The first output frames of the second call are the tail of the sine.
+  EXPECT_NE(second[0], 0.0f);
+
+  fx::Rack b;
+  std::vector<float> warm = fxtest::sine(1000, 0.5, 480);
+  run(fx::clean_params(), &warm, 480, false, &b);
+  b.set_format(44100);
+  EXPECT_EQ(b.latency(), 54);
+  std::vector<float> after(2 * 60, 0.25f);
+  b.process(after.data(), 60);
+  for (int i = 0; i < 2 * 54; ++i) EXPECT_EQ(after[i], 0.0f) << i;
+  EXPECT_EQ(after[2 * 54], 0.25f);
+}
+
+TEST(Rack, CleanPathIsTheInputDelayedBy54Frames) {
+  for (float rate : {48000.0f, 44100.0f}) {
+    fx::Rack r;
+    r.set_format(rate);
+    EXPECT_EQ(r.latency(), 54);
+    const std::vector<float> in = fxtest::sine(997, 0.8, 5000, static_cast<int>(rate));
+    std::vector<float> out = in;
+    run(fx::clean_params(), &out, 480, false, &r);
+    for (size_t i = 0; i < 2 * 54; ++i) EXPECT_EQ(out[i], 0.0f);
+    double dev = 0;
+    for (size_t i = 2 * 54; i < in.size(); ++i) dev = std::max(dev, std::fabs(double(out[i]) - in[i - 108]));
+    EXPECT_LT(dev, 1e-6) << rate;
+  }
+}
+
+TEST(Rack, ChunksAre480FramesAt48k) {
+  // Every chunk in which the limiter acts is counted once, so a loud call of
+  // 1000 frames shows its chunk count.
+  fx::Rack r;
+  fx::Params p = fx::clean_params();
+  p.knob[fx::kOutput] = 1.0f;  // +12 dB
+  r.set_params(p);
+  std::vector<float> b = fxtest::sine(1000, 0.9, 1000);
+  r.process(b.data(), 1000);
+  // The first 54 frames are the dry line's silence; every chunk after it limits.
+  EXPECT_EQ(r.limiter_blocks(), 3);
+  // At 4 kHz the chunk floor of 64 frames applies: 1000 = 15 x 64 + 40, and
+  // the first chunk already holds 10 frames of signal after the delay.
+  fx::Rack s;
+  s.set_format(4000);
+  s.set_params(p);
+  std::vector<float> c = fxtest::sine(100, 0.9, 1000, 4000);
+  s.process(c.data(), 1000);
+  EXPECT_EQ(s.limiter_blocks(), 16);
+}
+
+// During a glide the output depends on where the 32-frame glide blocks fall,
+// so a call split exactly at chunk boundaries matches one whole call, and a
+// split elsewhere does not.
+TEST(Rack, CallsSplitAtChunkBoundariesMatchOneCall) {
+  fx::Params start = fxtest::neutral();
+  fx::Params target = start;
+  target.knob[fx::kDrive] = 0.5f;
+  target.knob[fx::kOutput] = 0.5f;
+  auto render = [&](std::initializer_list<int> calls) {
+    fx::Rack r;
+    std::vector<float> warm = fxtest::sine(440, 0.3, 960);
+    run(start, &warm, 480, false, &r);
+    r.set_params(target);
+    std::vector<float> b = fxtest::sine(440, 0.3, 1000);
+    int off = 0;
+    for (int n : calls) {
+      r.process(b.data() + 2 * off, n);
+      off += n;
+    }
+    return b;
+  };
+  const std::vector<float> whole = render({1000});
+  EXPECT_EQ(render({480, 480, 40}), whole);
+  EXPECT_NE(render({500, 500}), whole);
+}
+
+TEST(Rack, BlockSizeDoesNotChangeSteadyOutput) {
+  const std::vector<float> in = fxtest::sine(220, 0.6, 9000);
+  std::vector<float> ref;
+  for (int block : {480, 1, 17, 4096}) {
+    std::vector<float> b = in;
+    run(fx::standard_params(), &b, block);
+    if (ref.empty()) {
+      ref = b;
+    } else {
+      ASSERT_EQ(b, ref) << "block " << block;
+    }
+  }
+}
+
+TEST(Rack, NonFiniteChunkIsZeroedAndTheRackRecovers) {
+  for (bool scalar : {false, true}) {
+    fx::Rack r;
+    r.set_scalar_reference(scalar);
+    r.set_params(fx::standard_params());
+    std::vector<float> b = fxtest::sine(330, 0.5, 480 * 4);
+    b[2 * (480 + 100)] = std::numeric_limits<float>::quiet_NaN();
+    for (int c = 0; c < 4; ++c) r.process(b.data() + 2 * 480 * c, 480);
+    EXPECT_EQ(r.resets(), 1);
+    for (int i = 2 * 480; i < 2 * 960; ++i) ASSERT_EQ(b[i], 0.0f) << i;
+    bool moving = false;
+    for (int i = 2 * 960; i < 2 * 1920; ++i) {
+      ASSERT_TRUE(std::isfinite(b[i]));
+      moving |= b[i] != 0.0f;
+    }
+    EXPECT_TRUE(moving);
+    fx::Meters m;
+    r.take_meters(&m);
+    EXPECT_TRUE(std::isfinite(m.in_mean_l));
+    EXPECT_TRUE(std::isfinite(m.in_peak_l));
+    EXPECT_TRUE(m.fresh);
+  }
+}
+
+TEST(Rack, InfiniteInputIsCaughtToo) {
+  fx::Rack r;
+  std::vector<float> b = fxtest::sine(330, 0.5, 480);
+  b[7] = std::numeric_limits<float>::infinity();
+  r.process(b.data(), 480);
+  EXPECT_EQ(r.resets(), 1);
+  std::vector<float> c = fxtest::sine(330, 0.5, 4800);
+  r.process(c.data(), 4800);
+  EXPECT_EQ(r.resets(), 1);
+  for (float s : c) ASSERT_TRUE(std::isfinite(s));
+}
+
+TEST(Rack, TubeFadeOutReachesZeroAndSleeps) {
+  fx::Rack r;
+  fx::Params p = fx::standard_params();
+  p.comp_on = false;
+  r.set_params(p);
+  std::vector<float> warm = fxtest::sine(220, 0.3, 4800);
+  r.process(warm.data(), 4800);
+  fx::Meters m;
+  r.take_meters(&m);
+  EXPECT_GT(m.tube_drive_l, 0.0f);
+
+  p.tube_on = false;
+  r.set_params(p);
+  // 0.1 s after switching off the tube still contributes.
+  std::vector<float> early = fxtest::sine(220, 0.3, 4800);
+  const std::vector<float> early_in = early;
+  r.process(early.data(), 4800);
+  double dev = 0;
+  for (size_t i = 108; i < early.size(); ++i) dev = std::max(dev, std::fabs(double(early[i]) - early_in[i - 108]));
+  EXPECT_GT(dev, 1e-4);
+  // From 1 down to 0.001 takes ln(1000)/(32/1440) = 311 blocks of 32 frames
+  // (0.21 s); after that the fade is exactly 0 and the tube path is skipped.
+  std::vector<float> rest = fxtest::sine(220, 0.3, 9600);
+  r.process(rest.data(), 9600);
+  r.take_meters(&m);
+  std::vector<float> late = fxtest::sine(220, 0.3, 4800);
+  const std::vector<float> late_in = late;
+  r.process(late.data(), 4800);
+  dev = 0;
+  for (size_t i = 108; i < late.size(); ++i) dev = std::max(dev, std::fabs(double(late[i]) - late_in[i - 108]));
+  EXPECT_EQ(dev, 0.0);
+  r.take_meters(&m);
+  EXPECT_EQ(m.tube_drive_l, 0.0f);
+  EXPECT_EQ(m.tube_drive_r, 0.0f);
+}
+
+TEST(Rack, MetersReportLevels) {
+  fx::Rack r;
+  r.set_params(fx::clean_params());
+  std::vector<float> b = fxtest::sine(1000, 0.5, 48000);
+  for (int i = 0; i < 48000; ++i) b[2 * i + 1] *= 0.5f;
+  r.process(b.data(), 48000);
+  fx::Meters m;
+  r.take_meters(&m);
+  EXPECT_TRUE(m.fresh);
+  EXPECT_NEAR(m.in_mean_l, 0.5 * 2 / M_PI, 1e-3);
+  EXPECT_NEAR(m.in_mean_r, 0.25 * 2 / M_PI, 1e-3);
+  EXPECT_NEAR(m.in_peak_l, 0.5f, 1e-4);
+  EXPECT_NEAR(m.out_peak_r, 0.25f, 1e-4);
+  EXPECT_NEAR(m.out_mean_l, m.in_mean_l, 1e-3);
+  EXPECT_EQ(m.detector_db, -120.0f);  // compressor off
+  r.take_meters(&m);
+  EXPECT_FALSE(m.fresh);
+  EXPECT_EQ(m.in_peak_l, 0.0f);
+}
+
+TEST(Compressor, MinusSixDbfsComesOutNineDbDown) {
+  fx::Params p = fx::clean_params();
+  p.comp_on = true;
+  p.limiter_on = false;
+  p.knob[fx::kThreshold] = 0.625f;
+  p.knob[fx::kRatio] = 0.46275642f;
+  p.knob[fx::kAttack] = 0.33f;  // about 1 ms
+  p.knob[fx::kRelease] = 0.5f;  // 200 ms
+  p.knob[fx::kKnee] = 0.0f;
+  p.knob[fx::kMakeup] = 0.0f;
+  p.knob[fx::kMix] = 1.0f;
+  const double amp = 0.5011872336272722;
+  fx::Rack r;
+  r.set_params(p);
+  std::vector<float> b = fxtest::sine(1000, amp, 96000);
+  fx::Meters m;
+  for (int off = 0; off < 96000; off += 480) {
+    // The first second's meters hold the side chain's onset; start afresh.
+    if (off == 48000) r.take_meters(&m);
+    r.process(b.data() + 2 * off, 480);
+  }
+  EXPECT_NEAR(fxtest::db(fxtest::tone(b, 1000, 48000) / amp), -9.0, 1.0);
+  r.take_meters(&m);
+  EXPECT_NEAR(m.gain_reduction_db, 9.0, 1.0);
+  EXPECT_NEAR(m.detector_db, -6.0, 0.05);
+  // Mix 0 leaves the signal as it was.
+  p.knob[fx::kMix] = 0.0f;
+  std::vector<float> dry = fxtest::sine(1000, amp, 48000);
+  run(p, &dry);
+  EXPECT_NEAR(fxtest::db(fxtest::tone(dry, 1000, 24000) / amp), 0.0, 0.01);
+}
+
+TEST(Limiter, HoldsNoiseBelowTheClipCeilingAndCountsChunks) {
+  fx::Params p;
+  p.tube_on = p.comp_on = p.limiter_on = true;
+  p.knob.fill(1.0f);
+  for (bool limiter : {true, false}) {
+    p.limiter_on = limiter;
+    fx::Rack r;
+    std::vector<float> b = fxtest::noise(96000, 1.0, 12345);
+    run(p, &b, 480, false, &r);
+    float peak = 0;
+    for (float s : b) {
+      ASSERT_TRUE(std::isfinite(s));
+      peak = std::max(peak, std::fabs(s));
+    }
+    EXPECT_LE(peak, 0.98f);
+    if (limiter) {
+      EXPECT_LE(peak, 0.9f + 1e-6f);
+      EXPECT_GT(r.limiter_blocks(), 190);
+    } else {
+      EXPECT_EQ(r.limiter_blocks(), 0);
+    }
+  }
+}
+
+}  // namespace

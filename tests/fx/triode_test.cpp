@@ -1,0 +1,195 @@
+#include "fx/triode.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "fx/oversampling.h"
+#include "fx/simd2.h"
+#include "tests/fx/signal.h"
+
+namespace {
+
+void expect_point(float bias, double vp, double vk, double ma, double gain) {
+  const fx::TubePoint t = fx::tube_point(bias);
+  EXPECT_NEAR(t.plate_v, vp, 0.05) << bias;
+  EXPECT_NEAR(t.cathode_v, vk, 0.005) << bias;
+  EXPECT_NEAR(t.current_ma, ma, 0.0005) << bias;
+  EXPECT_NEAR(t.gain, gain, 0.05) << bias;
+}
+
+TEST(Triode, OperatingPoints) {
+  expect_point(0.5f, 170.1, 1.20, 0.799, -60.6);
+  expect_point(0.0f, 198.6, 1.70, 0.514, -51.8);
+  expect_point(1.0f, 140.8, 0.74, 1.092, -66.2);
+  const fx::TubePoint a = fx::tube_point(std::numeric_limits<float>::quiet_NaN());
+  const fx::TubePoint b = fx::tube_point(0.0f);
+  EXPECT_EQ(a.plate_v, b.plate_v);
+  EXPECT_EQ(a.gain, b.gain);
+  const fx::TubePoint c = fx::tube_point(2.0f);
+  const fx::TubePoint d = fx::tube_point(1.0f);
+  EXPECT_EQ(c.current_ma, d.current_ma);
+  // Ohm's law on both resistors holds at the solved point.
+  const fx::TubePoint t = fx::tube_point(0.5f);
+  EXPECT_NEAR(250.0 - t.plate_v, 100.0 * t.current_ma, 1e-9);
+}
+
+TEST(Simd2, OwnExpAndLogMatchTheLibrary) {
+  for (double x = -700.0; x <= 700.0; x += 0.37) {
+    const simd2::V2 e = simd2::vexp(simd2::V2(x, -x));
+    EXPECT_NEAR(e.lo() / std::exp(x), 1.0, 4e-15) << x;
+    EXPECT_NEAR(e.hi() / std::exp(-x), 1.0, 4e-15) << x;
+  }
+  EXPECT_EQ(simd2::vexp(simd2::V2(-5000.0)).lo(), simd2::vexp(simd2::V2(-708.0)).lo());
+  EXPECT_TRUE(std::isfinite(simd2::vexp(simd2::V2(5000.0)).lo()));
+  for (double x = 1e-300; x < 1e300; x *= 3.7) {
+    const simd2::V2 l = simd2::vlog(simd2::V2(x, 1.0 / x));
+    EXPECT_NEAR(l.lo(), std::log(x), 1e-15 * std::max(1.0, std::fabs(std::log(x)))) << x;
+    EXPECT_NEAR(l.hi(), std::log(1.0 / x), 1e-15 * std::max(1.0, std::fabs(std::log(x)))) << x;
+  }
+  for (double x : {1.0, 1.4142135623730951, 1.4142135623730954, 0.7071067811865476, 2.0, 1.0 + 1e-12}) {
+    EXPECT_NEAR(simd2::vlog(simd2::V2(x)).lo(), std::log(x), 2e-16) << x;
+  }
+  EXPECT_EQ(simd2::vlog(simd2::V2(0.0)).lo(), simd2::vlog(simd2::V2(1e-300)).lo());
+}
+
+// Quiescent state is a fixed point: silence in, silence out.
+TEST(Triode, SilenceStaysSilent) {
+  for (bool scalar : {false, true}) {
+    fx::Params p = fx::standard_params();
+    p.comp_on = false;
+    p.knob[fx::kDrive] = 1.0f;
+    std::vector<float> b(2 * 9600, 0.0f);
+    fxtest::run(p, &b, 480, scalar);
+    float peak = 0;
+    for (float s : b) peak = std::max(peak, std::fabs(s));
+    EXPECT_LT(peak, 1e-6f) << scalar;
+  }
+}
+
+TEST(Triode, BiasStepDuringSilenceMakesNoThump) {
+  for (bool scalar : {false, true}) {
+    fx::Rack r;
+    r.set_scalar_reference(scalar);
+    fx::Params p = fxtest::neutral();
+    p.knob[fx::kBias] = 0.5f;
+    r.set_params(p);
+    std::vector<float> b(2 * 4800, 0.0f);
+    r.process(b.data(), 4800);
+    p.knob[fx::kBias] = 1.0f;
+    r.set_params(p);
+    float peak = 0;
+    for (int k = 0; k < 40; ++k) {
+      std::fill(b.begin(), b.end(), 0.0f);
+      r.process(b.data(), 4800);
+      for (float s : b) peak = std::max(peak, std::fabs(s));
+    }
+    EXPECT_LT(peak, 0.01f) << scalar;
+  }
+}
+
+TEST(Triode, ScalarAndTwoLanePathsAgree) {
+  double worst = 0;
+  for (float drive : {0.0f, 0.2f, 0.6f, 1.0f}) {
+    fx::Params p = fx::standard_params();
+    p.knob[fx::kDrive] = drive;
+    std::vector<float> in = fxtest::sine(220, 0.6, 24000);
+    // Different signals left and right, so a lane mix-up shows.
+    for (int i = 0; i < 24000; ++i) in[2 * i + 1] = static_cast<float>(0.4 * std::sin(2 * M_PI * 1760 * i / 48000.0));
+    std::vector<float> lanes = in, scalar = in;
+    fxtest::run(p, &lanes, 480, false);
+    fxtest::run(p, &scalar, 480, true);
+    for (size_t i = 0; i < in.size(); ++i) worst = std::max(worst, std::fabs(double(lanes[i]) - scalar[i]));
+  }
+  EXPECT_LT(worst, 1e-6);
+}
+
+TEST(Triode, UnitGainAtAnyDriveForSmallSignals) {
+  for (float drive : {0.0f, 0.5f}) {
+    fx::Params p = fxtest::neutral();
+    p.knob[fx::kDrive] = drive;
+    std::vector<float> b = fxtest::sine(1000, 0.001, 24000);
+    fxtest::run(p, &b);
+    EXPECT_NEAR(fxtest::db(fxtest::tone(b, 1000, 9600) / 0.001), 0.0, 0.2) << drive;
+  }
+}
+
+TEST(Triode, DriveAddsHarmonics) {
+  fx::Params p = fxtest::neutral();
+  p.knob[fx::kDrive] = 0.85f;
+  p.limiter_on = false;
+  p.knob[fx::kOutput] = 0.4f;
+  std::vector<float> b = fxtest::sine(1000, 0.25, 48000);
+  fxtest::run(p, &b);
+  const double f1 = fxtest::tone(b, 1000, 14400);
+  EXPECT_GT(fxtest::db(fxtest::tone(b, 2000, 14400) / f1), -30.0);
+  EXPECT_GT(fxtest::db(fxtest::tone(b, 3000, 14400) / f1), -40.0);
+}
+
+// The linear part of the tube path: interpolators and decimators with the
+// triode stages replaced by the identity.
+TEST(Oversampling, ImpulseIsSymmetricAboutFrame54AndSumsToOne) {
+  const fx::HalfBandTaps& t = fx::half_band_taps();
+  fx::Interp<double, 48, 23> ia;
+  fx::Interp<double, 16, 7> ib;
+  fx::Decim<double, 16> db;
+  fx::Decim<double, 48> da;
+  ia.clear();
+  ib.clear();
+  db.clear();
+  da.clear();
+  double held = 0;
+  std::vector<double> out;
+  for (int n = 0; n < 120; ++n) {
+    double p, q, s[4];
+    ia.run(t.interp_a, n == 0 ? 1.0 : 0.0, &p, &q);
+    ib.run(t.interp_b, p, &s[0], &s[1]);
+    ib.run(t.interp_b, q, &s[2], &s[3]);
+    const double r0 = db.run(t.dec_b, held, s[0]);
+    const double r1 = db.run(t.dec_b, s[1], s[2]);
+    held = s[3];
+    out.push_back(da.run(t.dec_a, r0, r1));
+  }
+  double sum = 0;
+  for (double v : out) sum += v;
+  EXPECT_NEAR(sum, 1.0, 1e-12);
+  size_t peak = 0;
+  for (size_t i = 0; i < out.size(); ++i) {
+    if (std::fabs(out[i]) > std::fabs(out[peak])) peak = i;
+  }
+  EXPECT_EQ(peak, 54u);
+  for (int k = 1; k <= 54; ++k) EXPECT_NEAR(out[54 - k], out[54 + k], 1e-12) << k;
+  for (size_t i = 109; i < out.size(); ++i) EXPECT_EQ(out[i], 0.0) << i;
+}
+
+TEST(Oversampling, DesignsAreHalfBand) {
+  for (const std::vector<double>* h : {&fx::hb_a(), &fx::hb_b()}) {
+    const int m = static_cast<int>(h->size() / 2);
+    double sum = 0;
+    for (int n = 0; n < static_cast<int>(h->size()); ++n) {
+      sum += (*h)[n];
+      EXPECT_DOUBLE_EQ((*h)[n], (*h)[2 * m - n]);
+      const int k = n - m;
+      if (k != 0 && k % 2 == 0) {
+        EXPECT_EQ((*h)[n], 0.0);
+      }
+    }
+    EXPECT_EQ((*h)[m], 0.5);
+    EXPECT_NEAR(sum, 1.0, 1e-15);
+  }
+  EXPECT_EQ(fx::hb_a().size(), 95u);
+  EXPECT_EQ(fx::hb_b().size(), 31u);
+}
+
+TEST(Oversampling, FoldedHarmonicStaysLow) {
+  fx::Params p = fxtest::neutral();
+  p.knob[fx::kDrive] = 1.0f;
+  p.limiter_on = false;
+  p.knob[fx::kOutput] = 0.3f;
+  std::vector<float> b = fxtest::sine(15000, 0.5, 48000);
+  fxtest::run(p, &b);
+  EXPECT_LT(fxtest::db(fxtest::tone(b, 3000, 14400) / fxtest::tone(b, 15000, 14400)), -40.0);
+}
+
+}  // namespace
