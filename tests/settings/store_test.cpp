@@ -18,6 +18,7 @@
 #include "desktop/paths.h"
 #include "settings/savecrypt.h"
 #include "settings/settings.h"
+#include "tests/settings/record_compare.h"
 
 namespace {
 
@@ -83,6 +84,14 @@ TEST_F(Store, SavedFileIsSealedPrivateAndLoadsBack) {
   EXPECT_EQ(back.theme, "light");
   ASSERT_EQ(back.user_presets[1].size(), 1u);
   EXPECT_EQ(back.user_presets[1][0].name, "Nacht");
+}
+
+TEST_F(Store, FullRecordSurvivesTheFileFieldByField) {
+  const Settings full = settings_test::full_record();
+  ASSERT_TRUE(settings::save(full));
+  settings_test::expect_same_record(settings::load(), full);
+  ASSERT_TRUE(settings::save(Settings()));
+  settings_test::expect_same_record(settings::load(), Settings());
 }
 
 TEST_F(Store, StaleTmpWithWideModeDoesNotLeakIntoTheNewFile) {
