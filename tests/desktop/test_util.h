@@ -20,7 +20,9 @@ namespace desktop_test {
 // values back afterwards.
 class EnvGuard {
  public:
-  explicit EnvGuard(std::initializer_list<std::pair<const char*, const char*>> vars) {
+  explicit EnvGuard(std::initializer_list<std::pair<const char*, const char*>> vars)
+      : EnvGuard(std::vector<std::pair<const char*, const char*>>(vars)) {}
+  explicit EnvGuard(const std::vector<std::pair<const char*, const char*>>& vars) {
     for (auto& [name, value] : vars) {
       const char* old = std::getenv(name);
       saved_.emplace_back(name, old != nullptr, old ? old : "");
