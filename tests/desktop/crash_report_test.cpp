@@ -28,11 +28,6 @@ unsigned mode_of(const std::string& p) {
 TEST(CrashReport, EarlyPathIsUnderTheRuntimeDirOrTmp) {
   TempDir run;
   {
-    EnvGuard env({{"XDG_RUNTIME_DIR", run.path().c_str()}});
-    crash_handler::install();
-    EXPECT_EQ(crash_handler::report_path(), run.path() + "/Velmora_crash.txt");
-  }
-  {
     EnvGuard env({{"XDG_RUNTIME_DIR", ""}});
     crash_handler::install();
     EXPECT_EQ(crash_handler::report_path(), "/tmp/Velmora_crash.txt");
@@ -41,6 +36,12 @@ TEST(CrashReport, EarlyPathIsUnderTheRuntimeDirOrTmp) {
     EnvGuard env({{"XDG_RUNTIME_DIR", nullptr}});
     crash_handler::install();
     EXPECT_EQ(crash_handler::report_path(), "/tmp/Velmora_crash.txt");
+  }
+  // Last, so that a crash of this test program never writes into the shared /tmp.
+  {
+    EnvGuard env({{"XDG_RUNTIME_DIR", run.path().c_str()}});
+    crash_handler::install();
+    EXPECT_EQ(crash_handler::report_path(), run.path() + "/Velmora_crash.txt");
   }
 }
 
