@@ -72,9 +72,9 @@ constexpr Entry kEntries[] = {
     {"knob_output", "الخرج"},
     {"knob_presence", "الحضور"},
     {"knob_ratio", "النسبة"},
-    {"knob_release", "التحرير"},
+    {"knob_release", "الإطلاق"},
     {"knob_threshold", "العتبة"},
-    {"knob_treble", "الحادّ"},
+    {"knob_treble", "الحدّة"},
     // Settings page: label of the language menu, and its first entry.
     {"language", "اللغة"},
     {"language_auto", "تلقائي (لغة النظام)"},

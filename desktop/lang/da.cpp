@@ -51,7 +51,7 @@ constexpr Entry kEntries[] = {
     {"group_output", "Udgang"},
     {"group_tone", "Tone"},
     {"group_tube", "Rør"},
-    {"hint_reset", "Dobbeltklik på en knap for at nulstille den"},
+    {"hint_reset", "Dobbeltklik på en drejeknap for at nulstille den"},
     // Knob captions (about 12 characters).
     {"knob_attack", "Attack"},
     {"knob_bass", "Bas"},

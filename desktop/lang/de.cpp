@@ -35,7 +35,7 @@ constexpr Entry kEntries[] = {
     {"crash_discard", "Verwerfen"},
     {"crash_send", "Bericht senden"},
     {"crash_text",
-     "Velmora wurde bei der letzten Ausführung unerwartet beendet, und Ihre Tonausgabe wurde "
+     "Velmora wurde beim letzten Mal unerwartet beendet, und Ihre Tonausgabe wurde "
      "wieder so eingerichtet wie zuvor. Ein kurzer Absturzbericht wurde gespeichert. Möchten "
      "Sie ihn uns per E-Mail senden? Er enthält weder Audiodaten noch persönliche Dateien und "
      "hilft uns, das Problem zu beheben."},

@@ -58,7 +58,7 @@ constexpr Entry kEntries[] = {
     {"group_tone", "Τόνος"},
     {"group_tube", "Λυχνία"},
     // Hint in the tube unit's header while the effect is on.
-    {"hint_reset", "Κάντε διπλό κλικ σε ένα κουμπί για επαναφορά"},
+    {"hint_reset", "Κάντε διπλό κλικ σε ένα ρυθμιστικό για επαναφορά"},
     // Knob captions (about 12 characters; engineers' terms where they exist).
     {"knob_attack", "Attack"},
     {"knob_bass", "Μπάσα"},

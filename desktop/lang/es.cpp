@@ -76,9 +76,10 @@ constexpr Entry kEntries[] = {
     {"language_auto", "Automático (sistema)"},
     {"limiter", "Limitador"},
     {"on_top", "Vista compacta siempre visible"},
-    // Power buttons.
-    {"power_off", "Apagado"},
-    {"power_on", "Encendido"},
+    // Power buttons: state words short enough for the compact view's button
+    // ("Encendido" does not fit).
+    {"power_off", "Inactivo"},
+    {"power_on", "Activo"},
     // Tube presets and the preset menu.
     {"preset_crunch", "Crunch"},
     {"preset_custom", "Personalizado"},

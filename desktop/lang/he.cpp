@@ -54,7 +54,7 @@ constexpr Entry kEntries[] = {
     {"knob_fat", "עובי"},
     {"knob_knee", "ברך"},
     {"knob_makeup", "הגבר פיצוי"},
-    {"knob_mid", "מיד"},
+    {"knob_mid", "מידים"},
     {"knob_mix", "מיקס"},
     {"knob_output", "יציאה"},
     {"knob_presence", "פרזנס"},

@@ -51,7 +51,7 @@ constexpr Entry kEntries[] = {
     {"group_output", "Utgang"},
     {"group_tone", "Tone"},
     {"group_tube", "Rør"},
-    {"hint_reset", "Dobbeltklikk på en knapp for å tilbakestille den"},
+    {"hint_reset", "Dobbeltklikk på en knott for å tilbakestille den"},
     // Knob captions (about 12 characters).
     {"knob_attack", "Attack"},
     {"knob_bass", "Bass"},

@@ -73,7 +73,7 @@ constexpr Entry kEntries[] = {
     {"power_on", "खुला"},
     // Tube presets and the preset menu.
     {"preset_crunch", "क्रन्च"},
-    {"preset_custom", "अनुकूल"},
+    {"preset_custom", "अनुकूलित"},
     {"preset_default_name", "मेरो प्रिसेट %d"},
     {"preset_fat", "भरिलो"},
     {"preset_full", "100 प्रिसेट सुरक्षित छन्: अर्को सुरक्षित गर्नुअघि एउटा मेटाउनुहोस्।"},

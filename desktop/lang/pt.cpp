@@ -75,9 +75,10 @@ constexpr Entry kEntries[] = {
     {"language_auto", "Automático (sistema)"},
     {"limiter", "Limitador"},
     {"on_top", "Modo compacto sempre à frente"},
-    // Power buttons.
-    {"power_off", "Desligado"},
-    {"power_on", "Ligado"},
+    // Power buttons: state words short enough for the compact view's button
+    // ("Desligado" does not fit).
+    {"power_off", "Inativo"},
+    {"power_on", "Ativo"},
     // Tube presets and the preset menu.
     {"preset_crunch", "Crunch"},
     {"preset_custom", "Personalizado"},

@@ -69,7 +69,7 @@ constexpr Entry kEntries[] = {
     {"knob_fat", "Fat"},
     {"knob_knee", "Knee"},
     {"knob_makeup", "Makeup"},
-    {"knob_mid", "Mediu"},
+    {"knob_mid", "Medii"},
     {"knob_mix", "Mix"},
     {"knob_output", "Ieșire"},
     {"knob_presence", "Presence"},

@@ -43,7 +43,7 @@ constexpr Entry kEntries[] = {
     {"curve_in", "Вход"},
     // Settings page.
     {"device", "Устройство вывода"},
-    {"device_follow", "Системное по умолчанию"},
+    {"device_follow", "По умолчанию в системе"},
     {"err_no_device", "Выбранное устройство не найдено"},
     {"fx_on_start", "Включать эффект при запуске"},
     // Group captions.

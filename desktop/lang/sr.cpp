@@ -51,7 +51,7 @@ constexpr Entry kEntries[] = {
     {"group_tube", "Цев"},
     {"hint_reset", "Двокликом ресетујете регулатор"},
     // Knob captions.
-    {"knob_attack", "Напад"},
+    {"knob_attack", "Атак"},
     {"knob_bass", "Бас"},
     {"knob_bias", "Преднапон"},
     {"knob_blend", "Мешање"},

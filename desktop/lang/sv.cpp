@@ -30,7 +30,7 @@ constexpr Entry kEntries[] = {
     {"cpreset_punch", "Punch"},
     {"cpreset_vocal", "Sång"},
     // Crash note.
-    {"crash_discard", "Släng"},
+    {"crash_discard", "Kasta"},
     {"crash_send", "Skicka rapport"},
     {"crash_text",
      "Velmora avslutades oväntat förra gången programmet kördes, och ditt ljud återställdes "

@@ -84,9 +84,10 @@ constexpr Entry kEntries[] = {
     {"limiter", "Limiter"},
     // Settings page: switch "the compact view stays above other windows".
     {"on_top", "Mwonekano mdogo juu kila wakati"},
-    // Power button of a unit and of the whole effect.
-    {"power_off", "Imezimwa"},
-    {"power_on", "Imewashwa"},
+    // Power button of a unit and of the whole effect. "On"/"Off" as printed on
+    // devices: "Imewashwa"/"Imezimwa" do not fit the compact view's button.
+    {"power_off", "Off"},
+    {"power_on", "On"},
     // Preset menu: built-in tube preset names, and the entries around them.
     {"preset_crunch", "Crunch"},
     // Shown in the preset field when the knobs match no preset.

@@ -72,7 +72,7 @@ constexpr Entry kEntries[] = {
     {"power_on", "آن"},
     // Tube presets and the preset menu.
     {"preset_crunch", "کرنچ"},
-    {"preset_custom", "حسب منشا"},
+    {"preset_custom", "حسب ضرورت"},
     {"preset_default_name", "میرا پری سیٹ %d"},
     {"preset_fat", "بھرپور"},
     {"preset_full", "100 پری سیٹ محفوظ ہیں: نیا محفوظ کرنے سے پہلے کوئی ایک حذف کریں۔"},
