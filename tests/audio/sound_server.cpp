@@ -311,6 +311,9 @@ bool Server::start(bool settle_default) {
     write_file(dir_ + "/pw.sh",
                "d=\"$1\"\n"
                "pipewire >>\"$d/server.log\" 2>&1 & echo $! >\"$d/pipewire.pid\"\n"
+               // The session manager and the pulse server need the daemon's socket.
+               "i=0; while [ ! -S \"$XDG_RUNTIME_DIR/pipewire-0\" ] && [ $i -lt 200 ]; do\n"
+               "  sleep 0.05; i=$((i+1)); done\n"
                "wireplumber >>\"$d/server.log\" 2>&1 & echo $! >\"$d/wireplumber.pid\"\n"
                "pipewire-pulse >>\"$d/server.log\" 2>&1 & echo $! >\"$d/pipewire-pulse.pid\"\n"
                "wait\n");
