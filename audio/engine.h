@@ -111,7 +111,9 @@ void sleep_locked(int ms);
 // Waits for an operation (null is ignored), cancels it after limit_ms with a
 // warning, and always releases it. True when it completed in time.
 bool wait_op(pa_operation* op, int limit_ms = kOpLimitMs);
-void set_default(const std::string& sink, int limit_ms);
+// Sets the server's default sink; with confirm it also waits (at most 1 s)
+// until the server reports it, which on PipeWire happens a moment later.
+void set_default(const std::string& sink, int limit_ms, bool confirm = true);
 
 // ---- names ----
 bool is_reserved(const std::string& name);

@@ -218,7 +218,7 @@ bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover) {
         }
       }
       if (!give_up) {
-        set_default(kSinkName, 5000);
+        set_default(kSinkName, 5000, false);
         // PipeWire's pulse server reports the new default only once its
         // session manager has taken it over, typically after one check.
         for (int i = 0; i < 10 && !ours; ++i) {

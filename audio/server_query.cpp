@@ -110,9 +110,19 @@ bool wait_op(pa_operation* op, int limit_ms) {
   return done;
 }
 
-void set_default(const std::string& sink, int limit_ms) {
-  wait_op(pa_context_set_default_sink(g_ctx, sink.c_str(), context_success_callback, nullptr),
-          limit_ms);
+void set_default(const std::string& sink, int limit_ms, bool confirm) {
+  pa_operation* op =
+      pa_context_set_default_sink(g_ctx, sink.c_str(), context_success_callback, nullptr);
+  if (!op) return;
+  if (!wait_op(op, limit_ms) || !confirm) return;
+  // PipeWire's pulse server acknowledges the request before its session
+  // manager has made the change; the snapshot taken next must already see it.
+  for (int i = 0; i < 10; ++i) {
+    Snapshot s;
+    wait_op(pa_context_get_server_info(g_ctx, server_info_callback, &s));
+    if (s.default_sink == sink) return;
+    sleep_locked(100);
+  }
 }
 
 bool is_upstream_sink(const std::string& name) {

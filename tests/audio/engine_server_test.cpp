@@ -422,6 +422,7 @@ TEST_P(EngineServer, SiblingThatDoesNotFollowGetsItsDefaultBack) {
       [] { return th::count_of(log_text(), "Geschwister folgt nicht") == 1; }, 8000))
       << log_text();
   EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "pellomar"; }, 5000));
+  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.select_output; }, 3000));
   const audio::Status st = audio::status();
   EXPECT_TRUE(st.routed);
   EXPECT_FALSE(st.chained);
