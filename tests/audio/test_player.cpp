@@ -109,7 +109,7 @@ void uncork_when_ready() {
   static bool done = false;
   if (done || g_outs.size() < 2) return;
   for (const Out& o : g_outs) {
-    if (pa_stream_get_state(o.stream) != PA_STREAM_READY) return;
+    if (!o.stream || pa_stream_get_state(o.stream) != PA_STREAM_READY) return;
   }
   done = true;
   for (Out& o : g_outs) pa_operation_unref(pa_stream_cork(o.stream, 0, nullptr, nullptr));
