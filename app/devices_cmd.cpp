@@ -22,11 +22,14 @@ void sleep_ms(long ms) {
 int run() {
   // No takeover: listing must leave the default device and other programs alone.
   audio::start(false);
-  for (int i = 0; i < 40 && audio::status().state != 1; ++i) sleep_ms(100);
+  // State 3: another run of the program owns the routing; the server is
+  // reached all the same and the device list is current.
+  auto reached = [](const audio::Status& st) { return st.state == 1 || st.state == 3; };
+  for (int i = 0; i < 40 && !reached(audio::status()); ++i) sleep_ms(100);
 
   int code = 0;
   audio::Status st = audio::status();
-  if (st.state == 1) {
+  if (reached(st)) {
     for (const audio::Device& d : audio::devices()) {
       con::printf("%s %-60s %s\n", d.name == st.follow ? "*" : " ", d.name.c_str(),
                   d.description.c_str());

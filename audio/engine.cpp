@@ -262,8 +262,15 @@ void control_loop() {
     pa_threaded_mainloop_unlock(g_ml);
   }
 
+  bool passive;
+  {
+    std::lock_guard<std::mutex> lk(g_mtx);
+    passive = g_status.state == 3;
+  }
   pa_threaded_mainloop_lock(g_ml);
-  if (g_ctx && !g_ctx_lost) teardown(query(), g_follow, g_takeover);
+  // A passive run owns nothing on the server: the virtual sink there is the
+  // other installation's, and tearing it down would cut that one's sound.
+  if (g_ctx && !g_ctx_lost && !passive) teardown(query(), g_follow, g_takeover);
   disconnect_locked();
   pa_threaded_mainloop_unlock(g_ml);
   if (g_dropped.load() != 0 || g_underflows.load() != 0) {

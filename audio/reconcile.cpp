@@ -38,6 +38,15 @@ TimeRing<3> g_fixes;
 
 void context_success_callback(pa_context*, int, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
 
+std::vector<Device> device_list(const Snapshot& s) {
+  std::vector<Device> list;
+  for (const SinkRec& r : s.sinks) {
+    if (is_reserved(r.name)) continue;
+    list.push_back(Device{r.name, r.description.empty() ? r.name : r.description});
+  }
+  return list;
+}
+
 void server_default_callback(pa_context*, const pa_server_info* i, void* userdata) {
   if (i && i->default_sink_name) *static_cast<std::string*>(userdata) = i->default_sink_name;
   pa_threaded_mainloop_signal(g_ml, 0);
@@ -324,12 +333,8 @@ void publish(const Snapshot& s, const std::string& target, bool output_missing, 
     const SinkRec* own = find_sink(s, kSinkName);
     muted = own && own->muted;
   }
-  std::vector<Device> list;
+  std::vector<Device> list = device_list(s);
   std::string description;
-  for (const SinkRec& r : s.sinks) {
-    if (is_reserved(r.name)) continue;
-    list.push_back(Device{r.name, r.description.empty() ? r.name : r.description});
-  }
   if (t) description = t->description.empty() ? t->name : t->description;
   const bool chained = routed && chain_feeds_us(s);
 
@@ -354,10 +359,16 @@ void reconcile(bool active, const std::string& output, bool takeover, int mute) 
     drop_stream(&g_rec);
     g_play_sink.clear();
     g_rec_source.clear();
+    // The routing belongs to the other installation; only the device list
+    // and the followed device are kept current (the device listing reads them).
+    follow_default(snap);
+    std::vector<Device> list = device_list(snap);
     {
       std::lock_guard<std::mutex> lk(g_mtx);
       g_status.routed = false;
       g_status.state = 3;
+      g_status.follow = g_follow;
+      g_devices = std::move(list);
     }
     if (!g_passive_said) {
       logger::warn("Eine andere Installation laeuft — diese bleibt passiv");

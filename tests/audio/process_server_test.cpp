@@ -234,6 +234,31 @@ TEST_P(ProcessServer, DeviceListingMarksTheFollowedDevice) {
   EXPECT_EQ(th::default_sink(), "headphones");
 }
 
+TEST_P(ProcessServer, DeviceListingWhileTheProgramRunsLeavesItAlone) {
+  ASSERT_TRUE(up());
+  player("Fremdspieler");
+  pid_t guard = -1;
+  const pid_t pid = program({"--headless"}, &guard);
+  ASSERT_TRUE(effect_in_place("Fremdspieler")) << log();
+
+  // A second configuration directory: the listing is a separate run.
+  const std::string cfg = server_->dir() + "/cfg2";
+  int code = -1;
+  const std::string out =
+      th::run({"env", "XDG_CONFIG_HOME=" + cfg, VLM_BINARY, "--devices"}, &code);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(out, device_line("*", "speakers", "Speakers") +
+                     device_line(" ", "headphones", "Headphones"));
+  // The running program's routing is untouched.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_TRUE(th::has_sink("velmora"));
+  EXPECT_EQ(th::default_sink(), "velmora");
+  EXPECT_EQ(th::sink_of_app("Fremdspieler"), "velmora");
+  EXPECT_EQ(th::sink_of_app("Velmora"), "speakers");
+  kill(pid, SIGTERM);
+  EXPECT_TRUE(th::wait_for([&] { return th::reaped(pid); }, 10000));
+}
+
 TEST_P(ProcessServer, DeviceListingWithoutServer) {
   int code = -1;
   const auto t0 = std::chrono::steady_clock::now();
