@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <cmath>
 #include <cstdlib>
 #include <new>
@@ -14,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/logger.h"
 #include "audio/audio.h"
 #include "audio/engine.h"
 #include "audio/guard.h"
@@ -278,6 +281,39 @@ TEST(Guard, ForkedGuardEndsOnQuitWithoutServer) {
   EXPECT_GT(pid, 0);
   EXPECT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// The threads of a running engine without any server: the control thread
+// retries, the caller's thread keeps setting and reading.
+TEST(AudioEngineThreads, NoServerGivesStateTwoOnceAndStopsCleanly) {
+  setenv("PULSE_SERVER", "unix:/nonexistent/vlm-engine-test", 1);
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  bool seen = false;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(5500);
+  for (int i = 0; std::chrono::steady_clock::now() < end; ++i) {
+    audio::set_output(i % 2 ? "a" : "b");
+    audio::set_params(fx::standard_params());
+    fx::Meters m;
+    audio::take_meters(&m);
+    if (audio::status().state == 2) {
+      seen = true;
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  EXPECT_TRUE(seen);
+  // Several more attempts while the server stays away: still one message.
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  EXPECT_FALSE(audio::status().routed);
+  int said = 0;
+  for (const std::string& line : logger::tail(100)) {
+    said += line.find("Kein Tonserver erreichbar") != std::string::npos;
+  }
+  EXPECT_EQ(said, 1);
+  audio::stop();
+  audio::stop();
+  EXPECT_EQ(audio::status().state, 2u);
 }
 
 TEST(Rescue, FailsCleanlyWithoutServer) {
