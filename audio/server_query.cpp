@@ -26,6 +26,8 @@ bool operation_running(void* op) {
 
 bool always(void*) { return true; }
 
+bool g_unanswered_said = false;
+
 std::string prop(pa_proplist* pl, const char* key) {
   if (!pl) return {};
   const char* v = pa_proplist_gets(pl, key);
@@ -103,8 +105,13 @@ bool wait_op(pa_operation* op, int limit_ms) {
   if (!op) return false;
   const bool done = wait_while(operation_running, op, limit_ms);
   if (!done) {
-    logger::warn("Tonserver antwortet nicht — Anfrage verworfen");
+    // A server that hangs makes every request of a pass run late: one
+    // warning until a request is answered in time again.
+    if (!g_unanswered_said) logger::warn("Tonserver antwortet nicht — Anfrage verworfen");
+    g_unanswered_said = true;
     pa_operation_cancel(op);
+  } else {
+    g_unanswered_said = false;
   }
   pa_operation_unref(op);
   return done;

@@ -30,6 +30,21 @@ pa_channel_map stereo_map() {
 
 std::string server_error() { return pa_strerror(pa_context_errno(g_ctx)); }
 
+// A failure that repeats pass after pass is logged when it first appears and
+// again only after the thing worked in between (or failed differently).
+struct Said {
+  std::string last;
+  bool first(const std::string& message) {
+    if (message == last) return false;
+    last = message;
+    return true;
+  }
+  void clear() { last.clear(); }
+};
+Said g_load_said;
+Said g_record_said;
+Said g_play_said;
+
 void stream_state_callback(pa_stream* s, void*) {
   switch (pa_stream_get_state(s)) {
     case PA_STREAM_FAILED:
@@ -171,9 +186,11 @@ bool load_sink() {
   wait_op(pa_context_load_module(g_ctx, "module-null-sink", args.c_str(), module_loaded_callback,
                                  &idx));
   if (idx == kNone) {
-    logger::error("Virtuelle Senke nicht ladbar: " + server_error());
+    const std::string message = "Virtuelle Senke nicht ladbar: " + server_error();
+    if (g_load_said.first(message)) logger::error(message);
     return false;
   }
+  g_load_said.clear();
   g_module = idx;
   logger::info("Virtuelle Senke geladen (Modul " + std::to_string(idx) + ")");
   return true;
@@ -202,9 +219,11 @@ void open_record(const std::string& source, bool routed) {
                   wait_stream_ready(g_rec);
   if (ok) {
     g_rec_source = source;
+    g_record_said.clear();
     return;
   }
-  logger::warn("Aufnahme von " + source + " nicht moeglich: " + server_error());
+  const std::string message = "Aufnahme von " + source + " nicht moeglich: " + server_error();
+  if (g_record_said.first(message)) logger::warn(message);
   drop_stream(&g_rec);
   g_rec_source.clear();
 }
@@ -226,16 +245,24 @@ void open_play(const std::string& sink) {
   pa_cvolume vol;
   pa_cvolume_set(&vol, kChannels, PA_VOLUME_NORM);
   pa_stream_set_underflow_callback(g_play, stream_underflow_callback, nullptr);
+  // ADJUST_LATENCY: without it PulseAudio lets the device run as far ahead as
+  // the whole 60 ms target, so the few blocks that the capture side has just
+  // delivered are eaten at once and the stream runs dry about twice a second
+  // (each time a gap until 30 ms are buffered again). With it the device's
+  // share is sized from the target and the stream keeps its reserve.
   const auto flags = static_cast<pa_stream_flags_t>(
-      PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_DONT_MOVE);
+      PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_DONT_MOVE |
+      PA_STREAM_ADJUST_LATENCY);
   const bool ok =
       pa_stream_connect_playback(g_play, sink.c_str(), &attr, flags, &vol, nullptr) >= 0 &&
       wait_stream_ready(g_play);
   if (ok) {
     g_play_sink = sink;
+    g_play_said.clear();
     return;
   }
-  logger::warn("Wiedergabe auf " + sink + " nicht moeglich: " + server_error());
+  const std::string message = "Wiedergabe auf " + sink + " nicht moeglich: " + server_error();
+  if (g_play_said.first(message)) logger::warn(message);
   drop_stream(&g_play);
   g_play_sink.clear();
 }
