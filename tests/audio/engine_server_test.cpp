@@ -479,6 +479,37 @@ TEST_P(EngineServer, LeftoverSinkIsAdoptedAndRemovedAtExit) {
   EXPECT_EQ(th::default_sink(), "speakers");
 }
 
+bool sink_muted(const std::string& name) {
+  for (const th::Sink& s : th::sinks()) {
+    if (s.name == name) return s.muted;
+  }
+  return false;
+}
+
+TEST_P(EngineServer, MuteActsOnTheDeviceAndUnmuteAlsoOnTheVirtualSink) {
+  ASSERT_TRUE(up());
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+
+  audio::set_mute(true);
+  EXPECT_TRUE(audio::status().muted);
+  EXPECT_TRUE(th::wait_for([] { return sink_muted("speakers"); }, 5000));
+  EXPECT_FALSE(sink_muted("velmora"));
+  EXPECT_TRUE(th::wait_for([] { return th::count_of(log_text(), "INFO  Stumm\n") == 1; }, 3000))
+      << log_text();
+
+  // Someone muted the virtual sink: unmuting brings both back.
+  th::pactl({"set-sink-mute", "velmora", "1"});
+  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.muted; }, 3000));
+  audio::set_mute(false);
+  EXPECT_FALSE(audio::status().muted);
+  EXPECT_TRUE(th::wait_for([] { return !sink_muted("speakers") && !sink_muted("velmora"); },
+                           5000));
+  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return !s.muted; }, 3000));
+  EXPECT_EQ(th::count_of(log_text(), "Stumm aufgehoben"), 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Servers, EngineServer, ::testing::Values(Kind::pulse, Kind::pipewire),
                          [](const ::testing::TestParamInfo<Kind>& i) {
                            return std::string(i.param == Kind::pulse ? "PulseAudio"
