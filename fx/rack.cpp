@@ -22,11 +22,7 @@ constexpr unsigned kFtzDaz = 0x8040;
 
 }  // namespace
 
-Rack::Impl::Impl() {
-  want = standard_params();
-  shared.detector = -120;
-  local.detector = -120;
-}
+Rack::Impl::Impl() { want = standard_params(); }
 
 Rack::Impl::Glide Rack::Impl::targets() const {
   const std::array<float, kKnobs>& k = want.knob;
