@@ -29,6 +29,7 @@ inline V2 vmin(V2 a, V2 b) { return _mm_min_pd(a.v, b.v); }
 inline V2 vsqrt(V2 a) { return _mm_sqrt_pd(a.v); }
 inline V2 vabs(V2 a) { return _mm_andnot_pd(_mm_set1_pd(-0.0), a.v); }
 inline V2 vneg(V2 a) { return _mm_xor_pd(_mm_set1_pd(-0.0), a.v); }
+inline V2 vnegabs(V2 a) { return _mm_or_pd(_mm_set1_pd(-0.0), a.v); }  // −|a|
 // Lane masks: all ones where the comparison holds.
 inline V2 gt(V2 a, V2 b) { return _mm_cmpgt_pd(a.v, b.v); }
 inline V2 ge(V2 a, V2 b) { return _mm_cmpge_pd(a.v, b.v); }
@@ -62,6 +63,7 @@ inline V2x2 vmin(V2x2 x, V2x2 y) { return {vmin(x.a, y.a), vmin(x.b, y.b)}; }
 inline V2x2 vsqrt(V2x2 x) { return {vsqrt(x.a), vsqrt(x.b)}; }
 inline V2x2 vabs(V2x2 x) { return {vabs(x.a), vabs(x.b)}; }
 inline V2x2 vneg(V2x2 x) { return {vneg(x.a), vneg(x.b)}; }
+inline V2x2 vnegabs(V2x2 x) { return {vnegabs(x.a), vnegabs(x.b)}; }
 inline V2x2 gt(V2x2 x, V2x2 y) { return {gt(x.a, y.a), gt(x.b, y.b)}; }
 inline V2x2 ge(V2x2 x, V2x2 y) { return {ge(x.a, y.a), ge(x.b, y.b)}; }
 inline V2x2 lt(V2x2 x, V2x2 y) { return {lt(x.a, y.a), lt(x.b, y.b)}; }
@@ -137,12 +139,13 @@ template <typename V>
 inline V vlog_core(V x) {
   V e, m;
   log_split(x, &e, &m);
-  const V big = gt(m, V(1.4142135623730951));
-  e = e + select(big, V(-1022.0), V(-1023.0));
-  // For m/2, (m/2 − 1)/(m/2 + 1) equals (m − 2)/(m + 2) bit for bit (scaling
-  // by 2 is exact), so the shift by one needs no multiplication.
-  const V two = select(big, V(2.0), V(1.0));
-  const V s = (m - two) / (m + two);
+  // Mantissas above √2 count as m/2 with the exponent one higher. For m/2,
+  // (m/2 − 1)/(m/2 + 1) equals (m − 2)/(m + 2) bit for bit (scaling by 2 is
+  // exact), so the shift needs no multiplication.
+  const V bump = vand(gt(m, V(1.4142135623730951)), V(1.0));
+  e = (e + -1023.0) + bump;
+  const V one_or_two = bump + 1.0;
+  const V s = (m - one_or_two) / (m + one_or_two);
   const V z = s * s;
   const V z2 = z * z;
   const V z4 = z2 * z2;

@@ -153,7 +153,7 @@ inline void newton_terms_v(V vgk, V vpk, V req, V req_plate, V* ip, V* fp) {
   const V inv_s = V(1.0) / s;
   const V x = (vgk * kKp) / s + kKp / kMu;
   // e^-|x| <= 1: only the lower clamp can act; 1 + e^-|x| lies in [1, 2].
-  const V en = vexp_core(vmax(vneg(vabs(x)), V(-708.0)));
+  const V en = vexp_core(vmax(vnegabs(x), V(-708.0)));
   const V one_en = en + 1.0;
   const V sp = vmax(x, zero) + vlog_core(one_en);
   const V sg = select(ge(x, zero), V(1.0), en) / one_en;
