@@ -26,7 +26,7 @@ test: build
 sanitize: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=address
 	cmake --build build-asan -j$(JOBS)
-	cd build-asan && ctest --output-on-failure -L unit
+	cd build-asan && ctest --output-on-failure -L "unit|tsan"
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=thread
 	cmake --build build-tsan -j$(JOBS)
 	cd build-tsan && ctest --output-on-failure -L tsan

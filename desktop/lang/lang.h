@@ -69,4 +69,8 @@ extern const Table kAr, kBg, kBn, kCa, kCs, kDa, kDe, kEl, kEn, kEs, kFa, kFi, k
     kHi, kHr, kHu, kId, kIt, kJa, kKo, kLt, kLv, kMs, kNb, kNe, kNl, kPl, kPt, kRo, kRu,
     kSk, kSl, kSr, kSv, kSw, kTh, kTl, kTr, kUk, kUr, kVi, kZhTW, kZh;
 
+// All languages in the order of the language menu (defined in desktop/i18n.cpp).
+constexpr std::size_t kLanguageCount = 44;
+extern const Table* const kTables[kLanguageCount];
+
 }  // namespace i18n::lang

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
-#include <thread>
 
 #include "app/con.h"
 
@@ -82,24 +81,6 @@ TEST(Logger, FileIsTruncatedFlushedPerLineAndClosedByShutdown) {
   EXPECT_EQ(logger::tail(1)[0].substr(8), " INFO  after shutdown");
   std::remove(path.c_str());
   rmdir(dir);
-}
-
-TEST(Logger, ConcurrentWritersNeverLoseOrTearLines) {
-  auto writer = [](int id) {
-    for (int i = 0; i < 200; ++i) logger::info("w" + std::to_string(id) + " " + std::to_string(i));
-  };
-  std::thread a(writer, 1), b(writer, 2);
-  a.join();
-  b.join();
-  std::vector<std::string> t = logger::tail(400);
-  ASSERT_EQ(t.size(), 400u);
-  int ones = 0, twos = 0;
-  for (const auto& line : t) {
-    if (line.find(" INFO  w1 ") != std::string::npos) ++ones;
-    if (line.find(" INFO  w2 ") != std::string::npos) ++twos;
-  }
-  EXPECT_EQ(ones, 200);
-  EXPECT_EQ(twos, 200);
 }
 
 // con writes straight to descriptor 1; capture it through a temporary file

@@ -1,0 +1,191 @@
+#!/usr/bin/env bash
+# Crash reports from real processes: the built program killed by SIGSEGV and
+# SIGABRT, and a small program around the handler that faults for real, crashes
+# before the final report path is known, or is ended by SIGTERM and SIGKILL.
+set -u
+bin=${1:?path to velmora}
+helper=${2:?path to desktop_helper}
+fails=0
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+ulimit -c 0
+# In the sanitizer build the sanitizer claims the fault signals for itself and
+# would ignore the program's own handler; the handler under test must win.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}allow_user_segv_handler=1"
+export XDG_CONFIG_HOME="$work/config" HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+export PULSE_SERVER="unix:$work/no-server"
+unset SNAP SNAP_NAME SNAP_REVISION FLATPAK_ID APPDIR XDG_CURRENT_DESKTOP XDG_SESSION_TYPE
+mkdir -p "$XDG_RUNTIME_DIR"
+config="$XDG_CONFIG_HOME/Velmora"
+report="$config/crash_report.txt"
+early="$XDG_RUNTIME_DIR/Velmora_crash.txt"
+log="$config/Velmora.log"
+system_line="System: $(uname -s) $(uname -r) $(uname -m)"
+fail() { echo "FAIL $*"; fails=$((fails + 1)); }
+
+wait_for() {  # wait_for SECONDS COMMAND...
+  local end=$((SECONDS + $1)); shift
+  until "$@"; do [[ $SECONDS -ge $end ]] && return 1; sleep 0.1; done
+}
+
+# Remembers the program's children (the guard) so that cleanup can end them by id.
+note_children() {
+  local c
+  for c in $(cat /proc/"$1"/task/*/children 2>/dev/null); do pids+=("$c"); done
+}
+
+start_velmora() {  # sets $vpid once the start line is in the log
+  rm -f "$log"
+  "$bin" --headless >"$work/velmora.out" 2>&1 &
+  vpid=$!
+  pids+=("$vpid")
+  wait_for 10 grep -q "Velmora 1.0.1 (Build 1026, plain)" "$log" 2>/dev/null ||
+    fail "velmora did not log its start line"
+  note_children "$vpid"
+}
+
+# check_report CONTEXT FILE SIGNAL-NAME LOG-LINE T0 T1 [SNAP-REV DESKTOP SESSION]
+check_report() {
+  local ctx=$1 file=$2 signame=$3 logline=$4 t0=$5 t1=$6 rev=${7:-} desk=${8:-} sess=${9:-}
+  [[ -f "$file" ]] || { fail "$ctx: no report at $file"; return; }
+  [[ $(stat -c %a "$file") == 600 ]] || fail "$ctx: report mode $(stat -c %a "$file")"
+  local -a l
+  mapfile -t l <"$file"
+  local i=0
+  expect() { [[ "${l[$i]-<missing>}" == "$1" ]] || fail "$ctx: line $((i + 1)) is '${l[$i]-<missing>}', want '$1'"; i=$((i + 1)); }
+  expect "=== Velmora crash report ==="
+  expect "Version: 1.0.1 (Build 1026)"
+  [[ -n $rev ]] && expect "Snap revision: $rev"
+  expect "Signal: $signame"
+  if [[ "${l[$i]-}" =~ ^Time\ \(unix\):\ ([0-9]+)$ ]]; then
+    local t=${BASH_REMATCH[1]}
+    [[ $t -ge $t0 && $t -le $t1 ]] || fail "$ctx: time $t outside [$t0, $t1]"
+  else
+    fail "$ctx: line $((i + 1)) is '${l[$i]-}', want the unix time"
+  fi
+  i=$((i + 1))
+  expect "$system_line"
+  [[ -n $desk ]] && expect "Desktop: $desk"
+  [[ -n $sess ]] && expect "Session: $sess"
+  expect ""
+  expect "Backtrace:"
+  local frames=0
+  while [[ $i -lt ${#l[@]} && -n "${l[$i]}" ]]; do frames=$((frames + 1)); i=$((i + 1)); done
+  [[ $frames -ge 1 && $frames -le 48 ]] || fail "$ctx: $frames backtrace lines"
+  expect ""
+  expect "Log (written up to the crash):"
+  expect "  $logline"
+  expect "=== end of report ==="
+  [[ $i -eq ${#l[@]} ]] || fail "$ctx: ${#l[@]} lines, want $i"
+  [[ $(tail -c 1 "$file" | od -An -c | tr -d ' ') == '\n' ]] || fail "$ctx: no final line feed"
+}
+
+# 1. kill -SEGV of the running program, with every optional line present.
+export SNAP_REVISION=x42 XDG_CURRENT_DESKTOP=ubuntu:GNOME XDG_SESSION_TYPE=wayland
+t0=$(date +%s)
+start_velmora
+kill -SEGV "$vpid"; wait "$vpid"; code=$?
+t1=$(date +%s)
+[[ $code -eq $((128 + 11)) ]] || fail "SIGSEGV: exit $code, want death by SIGSEGV"
+check_report "velmora SIGSEGV" "$report" "SIGSEGV (Segmentation fault)" "$log" "$t0" "$t1" \
+  x42 ubuntu:GNOME wayland
+[[ ! -e "$early" ]] || fail "SIGSEGV: a report was left at the early path"
+unset SNAP_REVISION XDG_CURRENT_DESKTOP XDG_SESSION_TYPE
+
+# 2. The next start finds it, says so in the log and keeps it for the crash note.
+start_velmora
+wait_for 5 grep -qF "WARN  Absturzbericht vom letzten Lauf gefunden: $report" "$log" ||
+  fail "next start did not log the pending report"
+kill -TERM "$vpid"; wait "$vpid"; code=$?
+[[ $code -eq 0 ]] || fail "SIGTERM after the pending report: exit $code"
+[[ -s "$report" ]] || fail "the pending report was removed before the user saw it"
+
+# 3. kill -ABRT without the optional lines (set but empty counts as unset);
+#    an older report with a laxer mode is replaced and made private.
+chmod 644 "$report"
+export XDG_CURRENT_DESKTOP= SNAP_REVISION=
+t0=$(date +%s)
+start_velmora
+kill -ABRT "$vpid"; wait "$vpid"; code=$?
+t1=$(date +%s)
+[[ $code -eq $((128 + 6)) ]] || fail "SIGABRT: exit $code, want death by SIGABRT"
+check_report "velmora SIGABRT" "$report" "SIGABRT (Abort)" "$log" "$t0" "$t1"
+unset XDG_CURRENT_DESKTOP SNAP_REVISION
+
+# 4. Real faults and raised signals in the small program, with each signal's name.
+names=(
+  "segv:11:SIGSEGV (Segmentation fault)"
+  "abort:6:SIGABRT (Abort)"
+  "fpe:8:SIGFPE (Floating point exception)"
+  "raise-4:4:SIGILL (Illegal instruction)"
+  "raise-5:5:SIGTRAP (Trap - usually a fatal GLib/GTK error)"
+  "raise-7:7:SIGBUS (Bus error)"
+)
+for entry in "${names[@]}"; do
+  how=${entry%%:*}; rest=${entry#*:}; sig=${rest%%:*}; name=${rest#*:}
+  out="$work/helper-$how.txt"
+  t0=$(date +%s)
+  "$helper" crash "$how" "$out" "/var/log/some log.txt" >/dev/null 2>&1; code=$?
+  t1=$(date +%s)
+  [[ $code -eq $((128 + sig)) ]] || fail "$how: exit $code, want $((128 + sig))"
+  check_report "helper $how" "$out" "$name" "/var/log/some log.txt" "$t0" "$t1"
+done
+if grep -q "main" "$work/helper-segv.txt" || grep -q "desktop_helper" "$work/helper-segv.txt"; then :; else
+  fail "the backtrace names neither the program nor main"
+fi
+
+# 5. A crash before the final path is known lands under XDG_RUNTIME_DIR, names
+#    no log, and the next start moves it into the configuration directory.
+rm -f "$report"
+t0=$(date +%s)
+"$helper" crash segv >/dev/null 2>&1; code=$?
+t1=$(date +%s)
+[[ $code -eq 139 ]] || fail "early crash: exit $code"
+check_report "early crash" "$early" "SIGSEGV (Segmentation fault)" "(unknown)" "$t0" "$t1"
+cp "$early" "$work/early-copy.txt"
+start_velmora
+wait_for 5 grep -qF "WARN  Absturzbericht vom letzten Lauf gefunden: $report" "$log" ||
+  fail "early report: next start did not log it"
+[[ ! -e "$early" ]] || fail "early report was not moved"
+cmp -s "$work/early-copy.txt" "$report" ||
+  fail "moved report differs from the early one"
+kill -TERM "$vpid"; wait "$vpid"
+
+# 6. An empty report is not pending: no warning at the next start.
+: >"$report"
+start_velmora
+sleep 0.5
+grep -q "Absturzbericht" "$log" && fail "an empty report was reported as pending"
+kill -TERM "$vpid"; wait "$vpid"; code=$?
+[[ $code -eq 0 ]] || fail "SIGTERM: exit $code"
+[[ -s "$report" ]] && fail "SIGTERM of the program wrote a report"
+
+# 7. SIGTERM and SIGKILL are not crashes.
+for sig in TERM KILL; do
+  out="$work/helper-$sig.txt"
+  "$helper" crash wait "$out" >"$work/wait.out" 2>&1 &
+  hpid=$!
+  pids+=("$hpid")
+  wait_for 5 grep -q ready "$work/wait.out" || fail "$sig: helper not ready"
+  kill -"$sig" "$hpid"; wait "$hpid"; code=$?
+  want=137; [[ $sig == TERM ]] && want=143
+  [[ $code -eq $want ]] || fail "$sig: exit $code, want $want"
+  [[ ! -e "$out" ]] || fail "SIG$sig wrote a report"
+done
+start_velmora
+kill -KILL "$vpid"; wait "$vpid" 2>/dev/null
+[[ -s "$report" ]] && fail "SIGKILL of the program wrote a report"
+
+# 8. A planted link at the report path is not followed.
+ln -s "$work/victim" "$work/link.txt"
+echo precious >"$work/victim"
+"$helper" crash segv "$work/link.txt" >/dev/null 2>&1
+[[ "$(cat "$work/victim")" == precious ]] || fail "the report followed a planted link"
+
+[[ $fails -eq 0 ]] && echo "crash tests passed"
+exit $((fails > 0))

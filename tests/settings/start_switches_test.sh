@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Start-state switches through the built program: each run is stopped with
+# SIGTERM, and the settings it saved are read back through the store's own code.
+set -u
+bin=${1:?path to velmora}
+dump=${2:?path to settings_dump}
+fails=0
+work=$(mktemp -d)
+pid=
+cleanup() { [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+export XDG_CONFIG_HOME="$work/config" HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+export PULSE_SERVER="unix:$work/no-server"
+mkdir -p "$XDG_RUNTIME_DIR"
+cfg="$XDG_CONFIG_HOME/Velmora"
+file="$cfg/settings.dat"
+fail() { echo "FAIL $*"; fails=$((fails + 1)); }
+
+# run_once ARGS...: starts the program, waits until it holds its lock, stops it.
+run_once() {
+  "$bin" --headless "$@" >"$work/out" 2>&1 &
+  pid=$!
+  local end=$((SECONDS + 10))
+  until grep -qx "$pid" "$cfg/Velmora.lock" 2>/dev/null; do
+    if [[ $SECONDS -ge $end ]]; then fail "run $* did not start"; break; fi
+    sleep 0.1
+  done
+  kill -TERM "$pid"
+  wait "$pid"
+  local code=$?
+  pid=
+  [[ $code -eq 0 ]] || fail "run $* exit $code"
+}
+
+# expect KEY VALUE: the saved value of KEY is exactly VALUE.
+expect() {
+  local got
+  got=$("$dump" | grep -m1 "^$1=" | cut -d= -f2-)
+  [[ "$got" == "$2" ]] || fail "$1 is '$got', expected '$2'"
+}
+# expect_prefix KEY PREFIX
+expect_prefix() {
+  local got
+  got=$("$dump" | grep -m1 "^$1=" | cut -d= -f2-)
+  [[ "$got" == "$2"* ]] || fail "$1 is '$got', expected it to start with '$2'"
+}
+
+run_once --preset crunch --size 800x600 --theme light --collapsed
+[[ $(head -c 5 "$file" | od -An -c | tr -s ' ') == " V L M S 001" ]] || fail "file does not start with VLMS 1"
+[[ $(stat -c %a "$file") == 600 ]] || fail "file mode $(stat -c %a "$file")"
+expect tube_preset "b:preset_crunch"
+expect comp_preset "b:cpreset_gentle"
+expect_prefix params "1,1,1,0.85,0.6,0.65,"
+expect win_w 800
+expect win_h 600
+expect theme light
+expect collapsed 1
+expect active 1
+
+# Unknown theme and malformed sizes change nothing; warm sets the tube knobs.
+for size in 0x5 -1x2 7; do
+  run_once --preset warm --theme blue --size "$size"
+  expect win_w 800
+  expect win_h 600
+done
+expect theme light
+expect tube_preset "b:preset_warm"
+expect_prefix params "1,1,1,0.35,0.5,0.6,0.5625,0.5,0.520833,0.555556,1,"
+
+# clean: both units off, references kept; a size with --compact is the compact view's.
+run_once --preset clean --compact --size 420x132 --off
+expect_prefix params "0,0,1,"
+expect tube_preset "b:preset_warm"
+expect comp_preset "b:cpreset_gentle"
+expect compact 1
+expect mini_w 420
+expect mini_h 132
+expect win_w 800
+expect active 0
+run_once
+expect active 1
+
+# A hand-edited file is set aside and the backup is loaded.
+run_once --preset vintage
+run_once --preset radio
+printf 'X' >>"$file"
+cp "$file" "$work/edited"
+run_once
+cmp -s "$work/edited" "$file.manipuliert" || fail "hand-edited file was not set aside"
+expect tube_preset "b:preset_vintage"
+
+[[ $fails -eq 0 ]] && echo "start switches: all passed"
+exit $((fails > 0))
