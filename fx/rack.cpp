@@ -119,7 +119,7 @@ void Rack::Impl::process(float* frames, int count) {
   if (count <= 0 || frames == nullptr) return;
   const int chunk = std::max(64, static_cast<int>(std::floor(rate / 100.0)));
   for (int off = 0; off < count; off += chunk) {
-    process_chunk(frames + 2 * off, std::min(chunk, count - off));
+    process_chunk(frames + 2 * static_cast<std::size_t>(off), std::min(chunk, count - off));
   }
 }
 
