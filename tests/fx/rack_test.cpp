@@ -186,6 +186,19 @@ TEST(Rack, LimiterStillLimitsAfterANonFiniteChunk) {
   EXPECT_EQ(r.limiter_blocks() - limited, 10);
 }
 
+TEST(Rack, NonFiniteAndOutOfRangeKnobsAreBroughtIntoRange) {
+  for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), -7.0f, 9.0f}) {
+    fx::Params p;
+    p.tube_on = p.comp_on = p.limiter_on = true;
+    p.knob.fill(bad);
+    fx::Rack r;
+    std::vector<float> b = fxtest::sine(440, 0.5, 9600);
+    run(p, &b, 480, false, &r);
+    for (float s : b) ASSERT_TRUE(std::isfinite(s)) << bad;
+    EXPECT_EQ(r.resets(), 0) << bad;
+  }
+}
+
 TEST(Rack, InfiniteInputIsCaughtToo) {
   fx::Rack r;
   std::vector<float> b = fxtest::sine(330, 0.5, 480);
