@@ -132,20 +132,8 @@ inline V vexp_core(V x) {
 
 inline V2 vexp(V2 x) { return vexp_core(vmin(vmax(x, V2(-708.0)), V2(708.0))); }
 
-// ln x: x = 2^e·m with m in [√2/2, √2), then ln m = 2·atanh(s), s = (m−1)/(m+1),
-// as the odd series to s^21. Arguments clamped below at 1e-300.
-// vlog_core is the same without the clamp, for arguments known to be >= 1e-300.
 template <typename V>
-inline V vlog_core(V x) {
-  V e, m;
-  log_split(x, &e, &m);
-  // Mantissas above √2 count as m/2 with the exponent one higher. For m/2,
-  // (m/2 − 1)/(m/2 + 1) equals (m − 2)/(m + 2) bit for bit (scaling by 2 is
-  // exact), so the shift needs no multiplication.
-  const V bump = vand(gt(m, V(1.4142135623730951)), V(1.0));
-  e = (e + -1023.0) + bump;
-  const V one_or_two = bump + 1.0;
-  const V s = (m - one_or_two) / (m + one_or_two);
+inline V log_series(V e, V s) {
   const V z = s * s;
   const V z2 = z * z;
   const V z4 = z2 * z2;
@@ -165,6 +153,33 @@ inline V vlog_core(V x) {
   return e_ln2 + (s + s) * p;
 }
 
+// ln x: x = 2^e·m with m in [√2/2, √2), then ln m = 2·atanh(s), s = (m−1)/(m+1),
+// as the odd series to s^21. Arguments clamped below at 1e-300.
+// vlog_core is the same without the clamp, for arguments known to be >= 1e-300.
+template <typename V>
+inline V vlog_core(V x) {
+  V e, m;
+  log_split(x, &e, &m);
+  // Mantissas above √2 count as m/2 with the exponent one higher. For m/2,
+  // (m/2 − 1)/(m/2 + 1) equals (m − 2)/(m + 2) bit for bit (scaling by 2 is
+  // exact), so the shift needs no multiplication.
+  const V bump = vand(gt(m, V(1.4142135623730951)), V(1.0));
+  e = (e + -1023.0) + bump;
+  const V one_or_two = bump + 1.0;
+  const V s = (m - one_or_two) / (m + one_or_two);
+  return log_series(e, s);
+}
+
 inline V2 vlog(V2 x) { return vlog_core(vmax(x, V2(1e-300))); }
+
+// ln(1 + a) for 0 <= a <= 1 by the same reduction and series: 1 + a is
+// mantissa and exponent already, m = 1 + a (exponent 0) or (1 + a)/2 above √2
+// (exponent 1), so s = a/(a + 2) or (a − 1)/(a + 3) comes straight from a.
+template <typename V>
+inline V vlog_one_plus(V a) {
+  const V bump = vand(gt(a, V(0.41421356237309503)), V(1.0));
+  const V s = (a - bump) / (a + (bump + 2.0));
+  return log_series(bump, s);
+}
 
 }  // namespace simd2

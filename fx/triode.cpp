@@ -155,7 +155,7 @@ inline void newton_terms_v(V vgk, V vpk, V req, V req_plate, V* ip, V* fp) {
   // e^-|x| <= 1: only the lower clamp can act; 1 + e^-|x| lies in [1, 2].
   const V en = vexp_core(vmax(vnegabs(x), V(-708.0)));
   const V one_en = en + 1.0;
-  const V sp = vmax(x, zero) + vlog_core(one_en);
+  const V sp = vmax(x, zero) + vlog_one_plus(en);
   const V sg = select(ge(x, zero), V(1.0), en) / one_en;
   const V e1 = vpk * (1.0 / kKp) * sp;
   const V live = gt(e1, V(kCutOff));

@@ -52,6 +52,13 @@ TEST(Simd2, OwnExpAndLogMatchTheLibrary) {
     EXPECT_NEAR(simd2::vlog(simd2::V2(x)).lo(), std::log(x), 2e-16) << x;
   }
   EXPECT_EQ(simd2::vlog(simd2::V2(0.0)).lo(), simd2::vlog(simd2::V2(1e-300)).lo());
+  // ln(1 + a) on [0, 1], either side of the switch-over at √2 − 1.
+  for (double a : {0.0, 1e-300, 1e-17, 1e-9, 0.1, 0.41421356237309492, 0.41421356237309503, 0.41421356237309515,
+                   0.7, 1.0}) {
+    const simd2::V2 l = simd2::vlog_one_plus(simd2::V2(a, 1.0 - a));
+    EXPECT_NEAR(l.lo(), std::log1p(a), 2.3e-16 * std::max(1.0, std::log1p(a))) << a;
+    EXPECT_NEAR(l.hi(), std::log1p(1.0 - a), 2.3e-16) << a;
+  }
 }
 
 // Quiescent state is a fixed point: silence in, silence out.
