@@ -185,6 +185,12 @@ TEST(Oversampling, DesignsAreHalfBand) {
     EXPECT_EQ((*h)[m], 0.5);
     EXPECT_NEAR(sum, 1.0, 1e-15);
   }
+  const fx::HalfBandTaps& t = fx::half_band_taps();
+  for (int j = 0; j < 48; ++j) {
+    EXPECT_EQ(t.interp_a[j], t.interp_a[47 - j]);
+    EXPECT_EQ(t.dec_a[j], t.dec_a[47 - j]);
+  }
+  for (int j = 0; j < 16; ++j) EXPECT_EQ(t.dec_b[j], t.dec_b[15 - j]);
   EXPECT_EQ(fx::hb_a().size(), 95u);
   EXPECT_EQ(fx::hb_b().size(), 31u);
 }
