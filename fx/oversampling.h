@@ -46,14 +46,17 @@ inline T mul(double a, T b) {
 // (the centre tap), a plain delay.
 template <typename T, int N, int Delay>
 struct Interp {
+  static_assert(N % 2 == 0, "the branch of a half-band design has an even tap count");
   Ring<T, N> hist;
   void clear() { hist.clear(); }
   // Returns the two outputs in time order.
+  // The branch taps are symmetric (taps[j] == taps[N − 1 − j]), so mirrored
+  // history values are added before they are multiplied.
   void run(const T* taps, T x, T* first, T* second) {
     hist.push(x);
     const T* h = hist.newest();
-    T acc = taps[0] * h[0];
-    for (int j = 1; j < N; ++j) acc = acc + taps[j] * h[j];
+    T acc = taps[0] * (h[0] + h[N - 1]);
+    for (int j = 1; j < N / 2; ++j) acc = acc + taps[j] * (h[j] + h[N - 1 - j]);
     *first = acc;
     *second = h[Delay];
   }
@@ -62,6 +65,7 @@ struct Interp {
 // /2 decimator over a history of 2·N − 1 inputs; the centre tap is 0.5.
 template <typename T, int N>
 struct Decim {
+  static_assert(N % 2 == 0, "the branch of a half-band design has an even tap count");
   static constexpr int kLen = 2 * N - 1;
   static constexpr int kCentre = N - 1;
   Ring<T, kLen> hist;
@@ -70,8 +74,9 @@ struct Decim {
     hist.push(a);
     hist.push(b);
     const T* h = hist.newest();
-    T acc = taps[0] * h[0];
-    for (int j = 1; j < N; ++j) acc = acc + taps[j] * h[2 * j];
+    // Symmetric taps, as in the interpolator.
+    T acc = taps[0] * (h[0] + h[2 * (N - 1)]);
+    for (int j = 1; j < N / 2; ++j) acc = acc + taps[j] * (h[2 * j] + h[2 * (N - 1 - j)]);
     return mul(0.5, h[kCentre]) + acc;
   }
 };

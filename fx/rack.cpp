@@ -22,11 +22,7 @@ constexpr unsigned kFtzDaz = 0x8040;
 
 }  // namespace
 
-Rack::Impl::Impl() {
-  want = standard_params();
-  shared.detector = -120;
-  local.detector = -120;
-}
+Rack::Impl::Impl() { want = standard_params(); }
 
 Rack::Impl::Glide Rack::Impl::targets() const {
   const std::array<float, kKnobs>& k = want.knob;
@@ -123,7 +119,7 @@ void Rack::Impl::process(float* frames, int count) {
   if (count <= 0 || frames == nullptr) return;
   const int chunk = std::max(64, static_cast<int>(std::floor(rate / 100.0)));
   for (int off = 0; off < count; off += chunk) {
-    process_chunk(frames + 2 * off, std::min(chunk, count - off));
+    process_chunk(frames + 2 * static_cast<std::size_t>(off), std::min(chunk, count - off));
   }
 }
 

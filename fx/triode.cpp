@@ -144,26 +144,28 @@ namespace {
 // forms, E1^0.4 as e^(0.4·ln E1) with E1 clamped at the cut-off. The sums are
 // arranged so that as little as possible waits on the last exponential: the
 // loop is bound by this dependency chain, not by arithmetic throughput.
-inline void newton_terms_v(V2 vgk, V2 vpk, V2 req, V2 req_plate, V2* ip, V2* fp) {
+template <typename V>
+inline void newton_terms_v(V vgk, V vpk, V req, V req_plate, V* ip, V* fp) {
   using namespace simd2;
-  const V2 s2 = vpk * vpk + kKvb;
-  const V2 s = vsqrt(s2);
-  const V2 inv_s = V2(1.0) / s;
-  const V2 x = (vgk * kKp) / s + kKp / kMu;
+  const V zero(0.0);
+  const V s2 = vpk * vpk + kKvb;
+  const V s = vsqrt(s2);
+  const V inv_s = V(1.0) / s;
+  const V x = (vgk * kKp) / s + kKp / kMu;
   // e^-|x| <= 1: only the lower clamp can act; 1 + e^-|x| lies in [1, 2].
-  const V2 en = vexp_core(vmax(vneg(vabs(x)), V2(-708.0)));
-  const V2 one_en = en + 1.0;
-  const V2 sp = vmax(x, V2()) + vlog_core(one_en);
-  const V2 sg = select(ge(x, V2()), V2(1.0), en) / one_en;
-  const V2 e1 = vpk * (1.0 / kKp) * sp;
-  const V2 live = gt(e1, V2(kCutOff));
-  const V2 e1c = vmax(e1, V2(kCutOff));
+  const V en = vexp_core(vmax(vnegabs(x), V(-708.0)));
+  const V one_en = en + 1.0;
+  const V sp = vmax(x, zero) + vlog_one_plus(en);
+  const V sg = select(ge(x, zero), V(1.0), en) / one_en;
+  const V e1 = vpk * (1.0 / kKp) * sp;
+  const V live = gt(e1, V(kCutOff));
+  const V e1c = vmax(e1, V(kCutOff));
   // ln of E1 >= 1e-15 is >= -34.6, so only the upper clamp can act.
-  const V2 pw = vand(live, vexp_core(vmin(vlog_core(e1c) * kPowerMinusOne, V2(708.0))));
+  const V pw = vand(live, vexp_core(vmin(vlog_core(e1c) * kPowerMinusOne, V(708.0))));
   // gm = dI/dE1 · t and gp = dI/dE1 · u, dI/dE1 = 2.8/1060 · E1^0.4.
-  const V2 t = sg * vpk * inv_s;
-  const V2 u = sp * (1.0 / kKp) - t * vgk * vpk * inv_s * inv_s;
-  const V2 slope = (t * req + u * req_plate) * (2.8 / kKg1);
+  const V t = sg * vpk * inv_s;
+  const V u = sp * (1.0 / kKp) - t * vgk * vpk * inv_s * inv_s;
+  const V slope = (t * req + u * req_plate) * (2.8 / kKg1);
   *ip = (e1c * (2.0 / kKg1)) * pw;
   *fp = pw * slope + 1.0;
 }
@@ -200,17 +202,18 @@ namespace {
 // the iterate at which it converged; the iteration itself runs on in every
 // lane (its later values are discarded), which keeps the selection off the
 // loop-carried dependency chain.
-inline void newton_update(StageV::Step* st) {
+template <typename V>
+inline void newton_update(NewtonStep<V>* st) {
   using namespace simd2;
-  const V2 zero;
-  const V2 i = st->i;
-  const V2 vpk = vmax(zero, st->vpk_rest - i * st->req_plate);
-  V2 ipm, fp;
+  const V zero(0.0);
+  const V i = st->i;
+  const V vpk = vmax(zero, st->vpk_rest - i * st->req_plate);
+  V ipm, fp;
   newton_terms_v(st->vgk_rest - i * st->req, vpk, st->req, st->req_plate, &ipm, &fp);
-  const V2 f = i - ipm;
-  V2 next = i - f / fp;
+  const V f = i - ipm;
+  V next = i - f / fp;
   next = select(lt(next, zero), i * 0.5, next);
-  const V2 conv = lt(vabs(next - i), V2(kNewtonTol));
+  const V conv = lt(vabs(next - i), V(kNewtonTol));
   st->result = select(st->done, st->result, next);
   st->done = vor(st->done, conv);
   st->i = next;
@@ -241,21 +244,33 @@ V2 StageV::run(const Stage& s, V2 in, V2* gk, long* iters) {
 
 void run_pair(StageV* a, const Stage& sa, V2 in_a, V2* gk_a, V2* out_a, StageV* b, const Stage& sb, V2 in_b,
               V2* gk_b, V2* out_b, long* iters) {
+  using simd2::V2x2;
   StageV::Step st_a, st_b;
   a->begin(sa, in_a, gk_a, &st_a);
   b->begin(sb, in_b, gk_b, &st_b);
+  NewtonStep<V2x2> st;
+  st.vg = {st_a.vg, st_b.vg};
+  st.h_src = {st_a.h_src, st_b.h_src};
+  st.i = {st_a.i, st_b.i};
+  st.result = {st_a.result, st_b.result};
+  st.req = {st_a.req, st_b.req};
+  st.req_plate = {st_a.req_plate, st_b.req_plate};
+  st.vpk_rest = {st_a.vpk_rest, st_b.vpk_rest};
+  st.vgk_rest = {st_a.vgk_rest, st_b.vgk_rest};
+  st.done = {st_a.done, st_b.done};
   int it_a = 0, it_b = 0;
   for (int it = 1; it <= kNewtonMaxIter; ++it) {
     // A finished solve stays as it is: its lanes are all marked done.
-    newton_update(&st_a);
-    newton_update(&st_b);
-    const int ma = simd2::movemask(st_a.done);
-    const int mb = simd2::movemask(st_b.done);
+    newton_update(&st);
+    const int ma = simd2::movemask(st.done.a);
+    const int mb = simd2::movemask(st.done.b);
     if (ma == 3 && it_a == 0) it_a = it;
     if (mb == 3 && it_b == 0) it_b = it;
     if ((ma & mb) == 3) break;
   }
   if (iters) *iters += (it_a ? it_a : kNewtonMaxIter) + (it_b ? it_b : kNewtonMaxIter);
+  st_a.result = st.result.a;
+  st_b.result = st.result.b;
   *out_a = a->finish(sa, st_a);
   *out_b = b->finish(sb, st_b);
 }

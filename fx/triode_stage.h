@@ -50,6 +50,15 @@ void stage_rest(Stage* s, double vc);
 // voltage. *iters, when given, grows by the Newton iterations used.
 double stage_step(Stage* s, double u_in, double* gk, long* iters);
 
+// The per-step values of one two-lane Newton solve (V = simd2::V2), or of
+// two solves run side by side (V = simd2::V2x2). i is the running iterate,
+// result each lane's value once it converged (or the last iterate), done the
+// lanes that converged.
+template <typename V>
+struct NewtonStep {
+  V vg, h_src, i, result, req, req_plate, vpk_rest, vgk_rest, done;
+};
+
 // The five state values of one stage for both channels at once.
 struct StageV {
   simd2::V2 vk, hist, ip, ip_prev, vc;
@@ -57,12 +66,8 @@ struct StageV {
   // One time step with the parameters of s (channel 0's stage) for both lanes.
   simd2::V2 run(const Stage& s, simd2::V2 in, simd2::V2* gk, long* iters);
 
-  // The pieces of run: the per-step values of the Newton solve. i is the
-  // running iterate, result each lane's value once it converged (or the last
-  // iterate), done the lanes that converged.
-  struct Step {
-    simd2::V2 vg, h_src, i, result, req, req_plate, vpk_rest, vgk_rest, done;
-  };
+  // The pieces of run.
+  using Step = NewtonStep<simd2::V2>;
   void begin(const Stage& s, simd2::V2 in, simd2::V2* gk, Step* st);
   simd2::V2 finish(const Stage& s, const Step& st);
 };

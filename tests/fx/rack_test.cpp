@@ -165,6 +165,40 @@ TEST(Rack, NonFiniteChunkIsZeroedAndTheRackRecovers) {
   }
 }
 
+// A NaN that reached the limiter's envelope would keep it NaN for good, and
+// "envelope > 0.9" would never again be true: the reset clears it too.
+TEST(Rack, LimiterStillLimitsAfterANonFiniteChunk) {
+  fx::Rack r;
+  fx::Params p = fx::clean_params();
+  p.knob[fx::kOutput] = 1.0f;  // +12 dB
+  r.set_params(p);
+  std::vector<float> b = fxtest::sine(440, 0.5, 480);
+  b[200] = std::numeric_limits<float>::quiet_NaN();
+  r.process(b.data(), 480);
+  ASSERT_EQ(r.resets(), 1);
+  const std::int64_t limited = r.limiter_blocks();
+  std::vector<float> loud = fxtest::sine(440, 0.5, 4800);
+  r.process(loud.data(), 4800);
+  float peak = 0;
+  for (float s : loud) peak = std::max(peak, std::fabs(s));
+  EXPECT_LE(peak, 0.9f + 1e-6f);
+  EXPECT_GT(peak, 0.85f);
+  EXPECT_EQ(r.limiter_blocks() - limited, 10);
+}
+
+TEST(Rack, NonFiniteAndOutOfRangeKnobsAreBroughtIntoRange) {
+  for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), -7.0f, 9.0f}) {
+    fx::Params p;
+    p.tube_on = p.comp_on = p.limiter_on = true;
+    p.knob.fill(bad);
+    fx::Rack r;
+    std::vector<float> b = fxtest::sine(440, 0.5, 9600);
+    run(p, &b, 480, false, &r);
+    for (float s : b) ASSERT_TRUE(std::isfinite(s)) << bad;
+    EXPECT_EQ(r.resets(), 0) << bad;
+  }
+}
+
 TEST(Rack, InfiniteInputIsCaughtToo) {
   fx::Rack r;
   std::vector<float> b = fxtest::sine(330, 0.5, 480);

@@ -4,7 +4,10 @@
 # followed by the load line and the summary.
 set -u
 bin=$1
-out=$(HOME=$(mktemp -d) XDG_CONFIG_HOME= "$bin" --selftest)
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+# A private home, so nothing of the user's can be touched.
+out=$(HOME=$home XDG_CONFIG_HOME= "$bin" --selftest)
 rc=$?
 fail() { echo "FAIL: $*"; echo "$out"; exit 1; }
 [[ $rc -eq 0 ]] || fail "exit code $rc"

@@ -52,6 +52,13 @@ TEST(Simd2, OwnExpAndLogMatchTheLibrary) {
     EXPECT_NEAR(simd2::vlog(simd2::V2(x)).lo(), std::log(x), 2e-16) << x;
   }
   EXPECT_EQ(simd2::vlog(simd2::V2(0.0)).lo(), simd2::vlog(simd2::V2(1e-300)).lo());
+  // ln(1 + a) on [0, 1], either side of the switch-over at √2 − 1.
+  for (double a : {0.0, 1e-300, 1e-17, 1e-9, 0.1, 0.41421356237309492, 0.41421356237309503, 0.41421356237309515,
+                   0.7, 1.0}) {
+    const simd2::V2 l = simd2::vlog_one_plus(simd2::V2(a, 1.0 - a));
+    EXPECT_NEAR(l.lo(), std::log1p(a), 2.3e-16 * std::max(1.0, std::log1p(a))) << a;
+    EXPECT_NEAR(l.hi(), std::log1p(1.0 - a), 2.3e-16) << a;
+  }
 }
 
 // Quiescent state is a fixed point: silence in, silence out.
@@ -178,6 +185,12 @@ TEST(Oversampling, DesignsAreHalfBand) {
     EXPECT_EQ((*h)[m], 0.5);
     EXPECT_NEAR(sum, 1.0, 1e-15);
   }
+  const fx::HalfBandTaps& t = fx::half_band_taps();
+  for (int j = 0; j < 48; ++j) {
+    EXPECT_EQ(t.interp_a[j], t.interp_a[47 - j]);
+    EXPECT_EQ(t.dec_a[j], t.dec_a[47 - j]);
+  }
+  for (int j = 0; j < 16; ++j) EXPECT_EQ(t.dec_b[j], t.dec_b[15 - j]);
   EXPECT_EQ(fx::hb_a().size(), 95u);
   EXPECT_EQ(fx::hb_b().size(), 31u);
 }
