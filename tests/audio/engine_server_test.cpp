@@ -479,6 +479,30 @@ TEST_P(EngineServer, LeftoverSinkIsAdoptedAndRemovedAtExit) {
   EXPECT_EQ(th::default_sink(), "speakers");
 }
 
+TEST_P(EngineServer, ServerThatStopsAnsweringIsWaitedOutWithOneWarning) {
+  ASSERT_TRUE(up());
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+  ASSERT_TRUE(routed_to("speakers"));
+
+  const pid_t server = server_->protocol_pid();
+  ASSERT_GT(server, 1);
+  kill(server, SIGSTOP);
+  audio::set_output("headphones");  // a pass that has to talk to the server
+  // Each request of the pass waits 5 s; after the first has been given up
+  // the server answers again.
+  std::this_thread::sleep_for(std::chrono::milliseconds(6500));
+  kill(server, SIGCONT);
+  const std::string warning = "Tonserver antwortet nicht — Anfrage verworfen";
+  EXPECT_TRUE(status_becomes(
+      [](const audio::Status& s) { return s.routed && s.output == "headphones"; }, 20000))
+      << log_text();
+  EXPECT_TRUE(routed_to("headphones"));
+  EXPECT_EQ(th::count_of(log_text(), warning), 1) << log_text();
+  EXPECT_EQ(audio::status().state, 1u);
+}
+
 bool sink_muted(const std::string& name) {
   for (const th::Sink& s : th::sinks()) {
     if (s.name == name) return s.muted;

@@ -376,6 +376,11 @@ void Server::stop() {
 
 std::string Server::log_text() const { return read_file(dir_ + "/server.log"); }
 
+pid_t Server::protocol_pid() const {
+  if (kind_ == Kind::pulse) return main_pid_;
+  return static_cast<pid_t>(std::atoi(read_file(dir_ + "/pipewire-pulse.pid").c_str()));
+}
+
 std::vector<float> record(const std::string& source, double seconds, double skip_seconds) {
   int fds[2];
   if (::pipe2(fds, O_CLOEXEC) != 0) return {};

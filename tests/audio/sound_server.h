@@ -88,6 +88,8 @@ class Server {
   const std::string& dir() const { return dir_; }
   std::string config_dir() const { return dir_ + "/cfg/Velmora"; }
   std::string log_text() const;  // what the servers wrote to their logs
+  // The process that speaks the pulse protocol (pulseaudio, pipewire-pulse).
+  pid_t protocol_pid() const;
 
  private:
   bool load_devices();
