@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -438,6 +439,46 @@ TEST_P(EngineServer, SiblingThatDoesNotFollowGetsItsDefaultBack) {
             1)
       << log;
   EXPECT_EQ(th::default_sink(), "pellomar");
+}
+
+TEST_P(EngineServer, SiblingThatFollowsTheDefaultJoinsTheChainOnHandover) {
+  ASSERT_TRUE(up());
+  th::pactl({"load-module", "module-null-sink", "sink_name=pellomar", "rate=48000"});
+  pid_t sibling = sibling_output("Pellomar", "speakers");
+  th::pactl({"set-default-sink", "pellomar"});
+  ASSERT_TRUE(th::wait_for([] { return th::default_sink() == "pellomar"; }, 5000));
+  ASSERT_TRUE(th::wait_for([] { return th::sink_of_app("Pellomar") == "speakers"; }, 5000));
+
+  // The sibling's side: it plays to whatever the default is, and puts its own
+  // sink back in front as soon as it follows.
+  std::atomic<bool> done{false};
+  std::thread follower([&] {
+    th::wait_for(
+        [&] { return done.load() || th::default_sink() == "velmora"; }, 10000, 20);
+    if (done.load()) return;
+    const pid_t next = sibling_output("Pellomar", "velmora");
+    th::wait_for([] { return th::sink_of_app("Pellomar") == "velmora"; }, 3000, 20);
+    th::stop_child(sibling);
+    sibling = next;
+    th::pactl({"set-default-sink", "pellomar"});
+  });
+
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  EXPECT_TRUE(status_becomes(
+      [](const audio::Status& s) { return s.routed && s.chained && !s.select_output; }, 15000))
+      << log_text();
+  done = true;
+  follower.join();
+  EXPECT_EQ(th::default_sink(), "pellomar");
+  EXPECT_EQ(th::sink_of_app("Pellomar"), "velmora");
+  const std::string log = log_text();
+  EXPECT_EQ(th::count_of(log, "Uebergabe an die Kette: Standard kurz auf die eigene Senke"), 1);
+  // The head named is the default at that moment: the sibling's sink if it
+  // took the default back in time, otherwise ours until the correction.
+  EXPECT_EQ(th::count_of(log, "Kette steht: "), 1) << log;
+  EXPECT_EQ(th::count_of(log, " ... -> Kompressor -> speakers\n"), 1) << log;
+  EXPECT_EQ(th::count_of(log, "Geschwister folgt nicht"), 0);
 }
 
 TEST_P(EngineServer, NoTakeoverNeverTouchesDefaultOrOtherStreams) {
