@@ -142,5 +142,7 @@ void reconcile(bool active, const std::string& output, bool takeover, int mute);
 void publish(const Snapshot& s, const std::string& target, bool output_missing, bool routed,
              bool select_output);
 void teardown(Snapshot snap, const std::string& restore_to, bool takeover);
+// The engine gave the default back itself: its next takeover is no fight.
+void forget_takeovers();
 
 }  // namespace audio::engine

@@ -325,6 +325,8 @@ void effect_path(Snapshot* snap, const std::string& target, bool output_missing,
 
 }  // namespace
 
+void forget_takeovers() { g_takeover_fight = TimeRing<4>{}; }
+
 void publish(const Snapshot& s, const std::string& target, bool output_missing, bool routed,
              bool select_output) {
   const SinkRec* t = find_sink(s, target);

@@ -57,6 +57,9 @@ void teardown(Snapshot snap, const std::string& restore_to, bool takeover) {
     snap = query();
     if (takeover && snap.default_sink == kSinkName) {
       set_default(restore_to, g_restricted ? 1000 : 5000);
+      // Switching the effect off and on is the user's doing, not another
+      // program taking the default away; it must not add up to giving up.
+      forget_takeovers();
     }
     const SinkRec* now_own = find_sink(snap, kSinkName);
     const SinkRec* back = find_sink(snap, restore_to);

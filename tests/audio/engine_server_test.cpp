@@ -245,6 +245,26 @@ TEST_P(EngineServer, EffectOffRestoresAndKeepsMeteringThenOnRebuilds) {
   close(fds[1]);
 }
 
+TEST_P(EngineServer, SwitchingTheEffectQuicklyIsNoFightOverTheDefault) {
+  ASSERT_TRUE(up());
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  for (int i = 0; i < 5; ++i) {
+    SCOPED_TRACE("round " + std::to_string(i));
+    ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+    ASSERT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 5000));
+    audio::set_active(false);
+    ASSERT_TRUE(status_becomes(
+        [](const audio::Status& s) { return s.state == 1 && !s.routed; }, 10000));
+    ASSERT_TRUE(th::wait_for([] { return th::default_sink() == "speakers"; }, 5000));
+    audio::set_active(true);
+  }
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+  EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 5000));
+  EXPECT_FALSE(audio::status().select_output);
+  EXPECT_EQ(th::count_of(log_text(), "der Kompressor gibt nach"), 0) << log_text();
+}
+
 TEST_P(EngineServer, ChosenDeviceUnpluggedFollowsDefaultAndComesBack) {
   ASSERT_TRUE(up());
   audio::set_output("headphones");
