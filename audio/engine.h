@@ -115,6 +115,11 @@ bool wait_op(pa_operation* op, int limit_ms = kOpLimitMs);
 // until the server reports it, which on PipeWire happens a moment later.
 void set_default(const std::string& sink, int limit_ms, bool confirm = true);
 
+// The default sink as a new connection sees it. PipeWire's pulse server keeps
+// a per-connection copy of the default that can trail the real one by more
+// than a second; a fresh connection starts from the current value.
+std::string fresh_default();
+
 // ---- names ----
 bool is_reserved(const std::string& name);
 bool is_upstream_sink(const std::string& name);

@@ -237,6 +237,9 @@ bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover) {
             sleep_locked(100);
           }
         }
+        // Before concluding that the server refuses: a long-standing
+        // connection's view may trail (PipeWire); ask with a fresh one.
+        if (!ours) ours = fresh_default() == kSinkName;
         if (!ours) {
           g_restricted = true;
           logger::warn(

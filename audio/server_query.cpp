@@ -132,6 +132,49 @@ void set_default(const std::string& sink, int limit_ms, bool confirm) {
   }
 }
 
+namespace {
+
+void probe_state_callback(pa_context*, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
+
+bool probe_connecting(void* c) {
+  switch (pa_context_get_state(static_cast<pa_context*>(c))) {
+    case PA_CONTEXT_UNCONNECTED:
+    case PA_CONTEXT_CONNECTING:
+    case PA_CONTEXT_AUTHORIZING:
+    case PA_CONTEXT_SETTING_NAME:
+      return true;
+    case PA_CONTEXT_READY:
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+      return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string fresh_default() {
+  pa_proplist* pl = client_props("control");
+  pa_context* c =
+      pa_context_new_with_proplist(pa_threaded_mainloop_get_api(g_ml), "Velmora", pl);
+  pa_proplist_free(pl);
+  if (!c) return {};
+  std::string name;
+  pa_context_set_state_callback(c, probe_state_callback, nullptr);
+  if (pa_context_connect(c, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) {
+    wait_while(probe_connecting, c, 2000);
+    if (pa_context_get_state(c) == PA_CONTEXT_READY) {
+      Snapshot s;
+      wait_op(pa_context_get_server_info(c, server_info_callback, &s), 2000);
+      name = s.default_sink;
+    }
+  }
+  pa_context_set_state_callback(c, nullptr, nullptr);
+  pa_context_disconnect(c);
+  pa_context_unref(c);
+  return name;
+}
+
 bool is_upstream_sink(const std::string& name) {
   return name == "pellomar" || name == "brisolde" || name == "tarnquist";
 }

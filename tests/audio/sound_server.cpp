@@ -143,6 +143,22 @@ std::vector<pid_t> children_of(pid_t pid) {
                                   std::to_string(pid) + "/children"));
   pid_t c;
   while (in >> c) out.push_back(c);
+  if (!out.empty()) return out;
+  // Kernels without the children file: the parent field of every process.
+  if (DIR* d = ::opendir("/proc")) {
+    while (const dirent* e = ::readdir(d)) {
+      const pid_t p = static_cast<pid_t>(std::atoi(e->d_name));
+      if (p <= 0) continue;
+      const std::string stat = read_file("/proc/" + std::to_string(p) + "/stat");
+      const std::size_t close = stat.rfind(')');
+      if (close == std::string::npos) continue;
+      std::istringstream f(stat.substr(close + 2));
+      std::string state;
+      pid_t ppid = 0;
+      if (f >> state >> ppid && ppid == pid) out.push_back(p);
+    }
+    ::closedir(d);
+  }
   return out;
 }
 
