@@ -564,6 +564,32 @@ TEST_P(EngineServer, ServerThatStopsAnsweringIsWaitedOutWithOneWarning) {
   EXPECT_EQ(audio::status().state, 1u);
 }
 
+TEST_P(EngineServer, StreamsKilledByTheServerAreReopened) {
+  ASSERT_TRUE(up());
+  player("Fremdspieler");  // a 0.25 sine: -12 dBFS
+  audio::set_params(fx::clean_params());
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true));
+  ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 10000));
+  expect_effect_routing("Fremdspieler", "speakers");
+  ASSERT_TRUE(th::wait_for([] { return own_record_source() == "velmora.monitor"; }, 5000));
+
+  for (const th::Stream& s : th::sink_inputs()) {
+    if (s.app == "Velmora") th::pactl({"kill-sink-input", std::to_string(s.index)});
+  }
+  for (const th::Stream& s : th::source_outputs()) {
+    if (s.app == "Velmora") th::pactl({"kill-source-output", std::to_string(s.index)});
+  }
+  // Gone for a moment, then both back by the engine's own doing.
+  EXPECT_TRUE(th::wait_for(
+      [] { return th::sink_of_app("Velmora") == "speakers" &&
+                  own_record_source() == "velmora.monitor"; },
+      10000));
+  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.routed; }, 5000));
+  const std::vector<float> out = record_arrived("speakers.monitor", -13.0);
+  EXPECT_NEAR(th::goertzel_db(out, 0, 1000), -12.04, 0.5);
+}
+
 bool sink_muted(const std::string& name) {
   for (const th::Sink& s : th::sinks()) {
     if (s.name == name) return s.muted;
