@@ -332,6 +332,9 @@ void forget_takeovers() { g_takeover_fight = TimeRing<4>{}; }
 
 void publish(const Snapshot& s, const std::string& target, bool output_missing, bool routed,
              bool select_output) {
+  // A connection that died during the pass left empty answers behind; the
+  // next cycle reconnects and publishes the truth (state 2 until then).
+  if (g_ctx && pa_context_get_state(g_ctx) != PA_CONTEXT_READY) return;
   const SinkRec* t = find_sink(s, target);
   bool muted = t && t->muted;
   if (routed && !muted) {
@@ -358,6 +361,9 @@ void publish(const Snapshot& s, const std::string& target, bool output_missing, 
 
 void reconcile(bool active, const std::string& output, bool takeover, int mute) {
   Snapshot snap = query();
+  // Empty answers of a connection that just died must not read as "no
+  // devices": that would forget the followed device and disarm the guard.
+  if (pa_context_get_state(g_ctx) != PA_CONTEXT_READY) return;
 
   if (snap.other_instance && g_module == kNone) {
     drop_stream(&g_play);
