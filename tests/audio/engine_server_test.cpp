@@ -67,12 +67,14 @@ class EngineServer : public ::testing::TestWithParam<Kind> {
     return th::wait_for([&] { return pred(audio::status()); }, ms, 20);
   }
 
+public:
   static std::string log_text() {
     std::string all;
     for (const std::string& line : logger::tail(2000)) all += line + "\n";
     return all;
   }
 
+protected:
   // The record stream of this process: the source it records.
   static std::string own_record_source() {
     for (const th::Stream& s : th::source_outputs()) {
@@ -115,7 +117,8 @@ std::vector<float> record_arrived(const std::string& monitor, double min_db) {
 // The server's own view of the routing when the effect runs.
 void expect_effect_routing(const std::string& player_app, const std::string& device) {
   EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 8000))
-      << "default is " << th::default_sink();
+      << "default is " << th::default_sink() << "\n"
+      << EngineServer::log_text();
   EXPECT_TRUE(th::wait_for([&] { return th::sink_of_app(player_app) == "velmora"; }, 8000))
       << player_app << " plays to " << th::sink_of_app(player_app);
   EXPECT_TRUE(th::wait_for([&] { return th::sink_of_app("Velmora") == device; }, 8000))
