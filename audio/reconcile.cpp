@@ -205,13 +205,17 @@ bool handover(Snapshot* snap, const std::string& target, bool output_missing) {
 
 // Makes our sink the default and brings the other programs onto it. Returns
 // select_output: whether the user has to pick the virtual device by hand.
-bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover) {
+bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, bool sink_new) {
   if (!takeover) {
     *snap = query();
     return false;
   }
   if (!g_restricted) {
     bool ours = snap->default_sink == kSinkName;
+    // A sink loaded in this very pass cannot be the default yet. PipeWire's
+    // pulse server may still name it so for this connection (its copy of the
+    // default is left from the sink's previous life); a fresh one knows.
+    if (ours && sink_new) ours = fresh_default() == kSinkName;
     if (!ours) {
       bool give_up = false;
       if (g_module != kNone) {
@@ -269,12 +273,14 @@ bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover) {
 
 void effect_path(Snapshot* snap, const std::string& target, bool output_missing,
                  bool takeover) {
+  bool sink_new = false;
   if (const SinkRec* own = find_sink(*snap, kSinkName)) {
     if (g_module == kNone) {
       g_module = own->owner_module;
       logger::info("Virtuelle Senke vom letzten Lauf uebernommen");
     }
   } else {
+    sink_new = true;
     if (!load_sink()) {
       publish(*snap, target, output_missing, false, false);
       return;
@@ -320,7 +326,7 @@ void effect_path(Snapshot* snap, const std::string& target, bool output_missing,
     *snap = query();
     select_output = takeover && !chain_feeds_us(*snap);
   } else {
-    select_output = takeover_branch(snap, target, takeover);
+    select_output = takeover_branch(snap, target, takeover, sink_new);
   }
   const bool routed = stream_usable(g_play) && stream_usable(g_rec);
   publish(*snap, target, output_missing, routed, select_output);

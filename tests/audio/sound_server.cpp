@@ -373,14 +373,30 @@ bool Server::load_devices() {
 void Server::stop() {
   if (main_pid_ <= 0) return;
   if (kind_ == Kind::pipewire) {
+    // dbus-run-session ends its bus once the script returns; a bus left
+    // behind (it was killed too early) is ended by its own id.
+    std::vector<pid_t> bus;
+    for (pid_t c : children_of(main_pid_)) {
+      const std::string comm = read_file("/proc/" + std::to_string(c) + "/comm");
+      if (comm.rfind("dbus-daemon", 0) == 0) bus.push_back(c);
+    }
     for (const char* f : {"/pipewire-pulse.pid", "/wireplumber.pid", "/pipewire.pid"}) {
       const pid_t pid = static_cast<pid_t>(std::atoi(read_file(dir_ + f).c_str()));
       if (pid <= 1) continue;
       ::kill(pid, SIGTERM);
       if (!wait_for([pid] { return !pid_alive(pid); }, 3000, 20)) ::kill(pid, SIGKILL);
     }
+    const pid_t session = main_pid_;
+    wait_for([session] { return reaped(session); }, 3000, 20);
+    stop_child(main_pid_, SIGTERM, 3000);
+    for (pid_t b : bus) {
+      if (!pid_alive(b)) continue;
+      ::kill(b, SIGTERM);
+      if (!wait_for([b] { return !pid_alive(b); }, 2000, 20)) ::kill(b, SIGKILL);
+    }
+  } else {
+    stop_child(main_pid_, SIGTERM, 5000);
   }
-  stop_child(main_pid_, SIGTERM, 5000);
   main_pid_ = -1;
   // The old socket must not answer the next start's readiness probe.
   wait_for([] {
