@@ -85,10 +85,10 @@ void stream_state_callback(pa_stream* s, void*) {
 }
 
 void open_streams(pa_context* c) {
-  const pa_sample_spec spec = {PA_SAMPLE_FLOAT32LE, 48000, 2};
+  const pa_sample_spec sample_spec = {PA_SAMPLE_FLOAT32LE, 48000, 2};
   pa_buffer_attr attr;
   attr.maxlength = static_cast<uint32_t>(-1);
-  attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(40000, &spec));
+  attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(40000, &sample_spec));
   attr.prebuf = static_cast<uint32_t>(-1);
   attr.minreq = static_cast<uint32_t>(-1);
   attr.fragsize = static_cast<uint32_t>(-1);
@@ -97,7 +97,7 @@ void open_streams(pa_context* c) {
   // Both streams start corked and are uncorked together.
   if (g_outs.size() > 1) flags |= PA_STREAM_START_CORKED;
   for (Out& o : g_outs) {
-    o.stream = pa_stream_new(c, "test tone", &spec, nullptr);
+    o.stream = pa_stream_new(c, "test tone", &sample_spec, nullptr);
     pa_stream_set_state_callback(o.stream, stream_state_callback, nullptr);
     pa_stream_set_write_callback(o.stream, stream_write_callback, &o);
     pa_stream_connect_playback(o.stream, o.device.empty() ? nullptr : o.device.c_str(), &attr,
