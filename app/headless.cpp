@@ -15,6 +15,9 @@ sigset_t run_signals() {
   sigemptyset(&set);
   sigaddset(&set, SIGTERM);
   sigaddset(&set, SIGINT);
+  // Without a window the terminal is often the only handle on the program:
+  // closing it must end the run in order, not by the default action.
+  sigaddset(&set, SIGHUP);
   sigaddset(&set, SIGUSR1);
   return set;
 }
@@ -41,7 +44,7 @@ int run(Settings* s) {
   const timespec kPoll{0, 500 * 1000000L};
   for (;;) {
     int sig = sigtimedwait(&set, nullptr, &kPoll);
-    if (sig == SIGTERM || sig == SIGINT) return 0;
+    if (sig == SIGTERM || sig == SIGINT || sig == SIGHUP) return 0;
     if (sig == SIGUSR1) {
       logger::info("Zweiter Start: kein Fenster zum Hervorholen");
     } else if (sig < 0 && errno != EAGAIN && errno != EINTR) {

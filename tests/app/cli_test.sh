@@ -95,5 +95,18 @@ else
   echo "FAIL log-start-and-end"; cat "$log"; fails=$((fails + 1))
 fi
 
-echo "$((fails == 0 ? 1 : 0)) passed, $fails failed" >/dev/null
+# Closing the terminal (SIGHUP) ends a window-less run in order, like SIGTERM.
+rm -f "$log"
+"$bin" --headless >"$work/out" 2>"$work/err" &
+pid=$!
+for _ in $(seq 50); do grep -q 'Velmora 1.0.1' "$log" 2>/dev/null && break; sleep 0.1; done
+kill -HUP $pid
+wait $pid
+code=$?
+if [[ $code -eq 0 ]] && tail -n 1 "$log" | grep -q ' INFO  Beendet$'; then
+  echo "ok   sighup-orderly"
+else
+  echo "FAIL sighup-orderly: exit $code"; cat "$log"; fails=$((fails + 1))
+fi
+
 [[ $fails -eq 0 ]]
