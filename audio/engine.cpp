@@ -63,6 +63,21 @@ pa_proplist* client_props(const char* media_name) {
   return p;
 }
 
+bool context_pending(pa_context* c) {
+  switch (pa_context_get_state(c)) {
+    case PA_CONTEXT_CONNECTING:
+    case PA_CONTEXT_AUTHORIZING:
+    case PA_CONTEXT_SETTING_NAME:
+      return true;
+    case PA_CONTEXT_UNCONNECTED:
+    case PA_CONTEXT_READY:
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+      return false;
+  }
+  return false;
+}
+
 }  // namespace audio::engine
 
 namespace audio {
@@ -114,20 +129,7 @@ void context_event_callback(pa_context*, pa_subscription_event_type_t t, std::ui
   }
 }
 
-bool context_connecting(void*) {
-  switch (pa_context_get_state(g_ctx)) {
-    case PA_CONTEXT_CONNECTING:
-    case PA_CONTEXT_AUTHORIZING:
-    case PA_CONTEXT_SETTING_NAME:
-      return true;
-    case PA_CONTEXT_UNCONNECTED:
-    case PA_CONTEXT_READY:
-    case PA_CONTEXT_FAILED:
-    case PA_CONTEXT_TERMINATED:
-      return false;
-  }
-  return false;
-}
+bool context_connecting(void*) { return context_pending(g_ctx); }
 
 void context_success_callback(pa_context*, int, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
 

@@ -103,6 +103,10 @@ void mark_dirty();
 // New property list with the client identity; the caller frees it.
 pa_proplist* client_props(const char* media_name);
 
+// True while a context is still on its way to ready: connecting,
+// authorizing or setting its name. Every connection attempt waits on this.
+bool context_pending(pa_context* c);
+
 // ---- waits (main loop lock held; the lock is released while waiting) ----
 // Waits while busy(arg) holds, at most limit_ms; a 100 ms timer keeps the
 // wait from hanging on a server that never answers. True when busy ended.

@@ -136,20 +136,7 @@ namespace {
 
 void probe_state_callback(pa_context*, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
 
-bool probe_connecting(void* c) {
-  switch (pa_context_get_state(static_cast<pa_context*>(c))) {
-    case PA_CONTEXT_UNCONNECTED:
-    case PA_CONTEXT_CONNECTING:
-    case PA_CONTEXT_AUTHORIZING:
-    case PA_CONTEXT_SETTING_NAME:
-      return true;
-    case PA_CONTEXT_READY:
-    case PA_CONTEXT_FAILED:
-    case PA_CONTEXT_TERMINATED:
-      return false;
-  }
-  return false;
-}
+bool probe_connecting(void* c) { return context_pending(static_cast<pa_context*>(c)); }
 
 }  // namespace
 

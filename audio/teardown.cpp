@@ -123,28 +123,13 @@ void rescue_wait(Rescue* r, pa_operation* op) {
   pa_operation_unref(op);
 }
 
-bool rescue_connecting(pa_context* c) {
-  switch (pa_context_get_state(c)) {
-    case PA_CONTEXT_UNCONNECTED:
-    case PA_CONTEXT_CONNECTING:
-    case PA_CONTEXT_AUTHORIZING:
-    case PA_CONTEXT_SETTING_NAME:
-      return true;
-    case PA_CONTEXT_READY:
-    case PA_CONTEXT_FAILED:
-    case PA_CONTEXT_TERMINATED:
-      return false;
-  }
-  return false;
-}
-
 bool rescue_connected(Rescue* r) {
   r->ml = pa_mainloop_new();
   if (!r->ml) return false;
   r->ctx = pa_context_new(pa_mainloop_get_api(r->ml), "Velmora guard");
   if (!r->ctx) return false;
   if (pa_context_connect(r->ctx, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
-  for (int i = 0; i < kConnectIterations && rescue_connecting(r->ctx); ++i) {
+  for (int i = 0; i < kConnectIterations && engine::context_pending(r->ctx); ++i) {
     if (pa_mainloop_iterate(r->ml, 1, nullptr) < 0) break;
   }
   return pa_context_get_state(r->ctx) == PA_CONTEXT_READY;

@@ -313,7 +313,7 @@ TEST_P(EngineServer, ServerRestartIsFoundAgainWithoutHelp) {
   EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 1 && s.routed; },
                              15000));
   EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 8000))
-      << th::default_sink();
+      << th::default_sink() << "\n" << log_text();
   EXPECT_TRUE(routed_to("speakers"));
   EXPECT_EQ(count_velmora_modules(), 1);
   const std::string log = log_text();
@@ -330,7 +330,8 @@ TEST_P(EngineServer, NoServerAtStartThenFound) {
   ASSERT_TRUE(up(false));
   EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 1 && s.routed; },
                              15000));
-  EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 8000));
+  EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 8000))
+      << th::default_sink() << "\n" << log_text();
   EXPECT_EQ(th::count_of(log_text(), "Kein Tonserver erreichbar"), 1);
 }
 
