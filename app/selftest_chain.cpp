@@ -2,7 +2,6 @@
 // check (22).
 #include <chrono>
 #include <cmath>
-#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -88,16 +87,6 @@ double db(double value, double reference, bool* ok) {
     return -240.0;
   }
   return 20.0 * std::log10(std::max(value / reference, 1e-12));
-}
-
-std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string format(const char* fmt, ...) {
-  char buf[256];
-  va_list ap;
-  va_start(ap, fmt);
-  std::vsnprintf(buf, sizeof buf, fmt, ap);
-  va_end(ap);
-  return buf;
 }
 
 void check_clean(int* failures) {

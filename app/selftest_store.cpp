@@ -3,7 +3,6 @@
 #include <stdlib.h>
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -17,16 +16,6 @@
 
 namespace selftest {
 namespace {
-
-std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string format(const char* fmt, ...) {
-  char buf[512];
-  va_list ap;
-  va_start(ap, fmt);
-  std::vsnprintf(buf, sizeof buf, fmt, ap);
-  va_end(ap);
-  return buf;
-}
 
 std::size_t char_count(const std::string& s) {
   std::size_t n = 0;
