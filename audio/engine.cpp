@@ -131,8 +131,6 @@ void context_event_callback(pa_context*, pa_subscription_event_type_t t, std::ui
 
 bool context_connecting(void*) { return context_pending(g_ctx); }
 
-void context_success_callback(pa_context*, int, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
-
 void disconnect_locked() {
   drop_stream(&g_rec);
   drop_stream(&g_play);

@@ -119,6 +119,13 @@ bool wait_op(pa_operation* op, int limit_ms = kOpLimitMs);
 // until the server reports it, which on PipeWire happens a moment later.
 void set_default(const std::string& sink, int limit_ms, bool confirm = true);
 
+// Completion callback of operations whose result is not needed: it only wakes
+// the waiting thread.
+void context_success_callback(pa_context*, int, void*);
+
+// The server's default sink as this connection reports it.
+std::string query_default();
+
 // The default sink as a new connection sees it. PipeWire's pulse server keeps
 // a per-connection copy of the default that can trail the real one by more
 // than a second; a fresh connection starts from the current value.

@@ -36,8 +36,6 @@ bool g_reset_said = false;
 TimeRing<4> g_takeover_fight;
 TimeRing<3> g_fixes;
 
-void context_success_callback(pa_context*, int, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
-
 std::vector<Device> device_list(const Snapshot& s) {
   std::vector<Device> list;
   for (const SinkRec& r : s.sinks) {
@@ -45,17 +43,6 @@ std::vector<Device> device_list(const Snapshot& s) {
     list.push_back(Device{r.name, r.description.empty() ? r.name : r.description});
   }
   return list;
-}
-
-void server_default_callback(pa_context*, const pa_server_info* i, void* userdata) {
-  if (i && i->default_sink_name) *static_cast<std::string*>(userdata) = i->default_sink_name;
-  pa_threaded_mainloop_signal(g_ml, 0);
-}
-
-std::string query_default() {
-  std::string name;
-  wait_op(pa_context_get_server_info(g_ctx, server_default_callback, &name));
-  return name;
 }
 
 void move_input(std::uint32_t input, std::uint32_t sink) {

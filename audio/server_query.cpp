@@ -18,8 +18,6 @@ void wait_tick_callback(pa_mainloop_api*, pa_time_event* e, const struct timeval
   pa_context_rttime_restart(g_ctx, e, pa_rtclock_now() + kTickUsec);
 }
 
-void context_success_callback(pa_context*, int, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
-
 bool operation_running(void* op) {
   return pa_operation_get_state(static_cast<pa_operation*>(op)) == PA_OPERATION_RUNNING;
 }
@@ -117,6 +115,14 @@ bool wait_op(pa_operation* op, int limit_ms) {
   return done;
 }
 
+void context_success_callback(pa_context*, int, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
+
+std::string query_default() {
+  Snapshot s;
+  wait_op(pa_context_get_server_info(g_ctx, server_info_callback, &s));
+  return s.default_sink;
+}
+
 void set_default(const std::string& sink, int limit_ms, bool confirm) {
   pa_operation* op =
       pa_context_set_default_sink(g_ctx, sink.c_str(), context_success_callback, nullptr);
@@ -125,9 +131,7 @@ void set_default(const std::string& sink, int limit_ms, bool confirm) {
   // PipeWire's pulse server acknowledges the request before its session
   // manager has made the change; the snapshot taken next must already see it.
   for (int i = 0; i < 10; ++i) {
-    Snapshot s;
-    wait_op(pa_context_get_server_info(g_ctx, server_info_callback, &s));
-    if (s.default_sink == sink) return;
+    if (query_default() == sink) return;
     sleep_locked(100);
   }
 }

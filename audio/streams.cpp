@@ -79,8 +79,6 @@ void module_loaded_callback(pa_context*, std::uint32_t idx, void* userdata) {
   pa_threaded_mainloop_signal(g_ml, 0);
 }
 
-void context_success_callback(pa_context*, int, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
-
 bool stream_creating(void* s) {
   return pa_stream_get_state(static_cast<pa_stream*>(s)) == PA_STREAM_CREATING;
 }

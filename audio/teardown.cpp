@@ -12,8 +12,6 @@
 namespace audio::engine {
 namespace {
 
-void context_success_callback(pa_context*, int, void*) { pa_threaded_mainloop_signal(g_ml, 0); }
-
 // Hands the sibling chain back: the sibling follows the default away from our
 // sink, then its own sink becomes the default again.
 void release_chain(Snapshot* snap, const std::string& restore_to) {
