@@ -20,13 +20,6 @@ constexpr const char* kKeys[kKnobs] = {
 
 constexpr unsigned kBipolarMask = 0x807A;
 
-// Every mapping starts here: NaN, infinities and values below 0 count as 0.
-float unit_range(float v) {
-  if (!std::isfinite(v) || v < 0.0f) return 0.0f;
-  if (v > 1.0f) return 1.0f;
-  return v;
-}
-
 std::string format(const char* fmt, double x) {
   char buf[32];
   std::snprintf(buf, sizeof buf, fmt, x);
@@ -41,6 +34,12 @@ std::string signed_db(double x) {
 }
 
 }  // namespace
+
+float unit_range(float v) {
+  if (!std::isfinite(v) || v < 0.0f) return 0.0f;
+  if (v > 1.0f) return 1.0f;
+  return v;
+}
 
 std::string knob_key(int i) {
   if (i < 0 || i >= kKnobs) return "";

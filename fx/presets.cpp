@@ -48,11 +48,7 @@ constexpr double kLn1000 = 6.907755278982137;
 constexpr double kLn100 = 4.605170185988092;
 constexpr float kKnobTolerance = 0.002f;
 
-float normalised(double v) {
-  const float f = static_cast<float>(v);
-  if (!std::isfinite(f) || f < 0.0f) return 0.0f;
-  return f > 1.0f ? 1.0f : f;
-}
+float normalised(double v) { return unit_range(static_cast<float>(v)); }
 
 std::vector<UnitPreset> build_tube() {
   std::vector<UnitPreset> out;

@@ -12,11 +12,6 @@ namespace fx {
 
 namespace {
 
-float unit_range(float v) {
-  if (!std::isfinite(v) || v < 0.0f) return 0.0f;
-  return v > 1.0f ? 1.0f : v;
-}
-
 // Flush denormal results to zero and treat denormal inputs as zero.
 constexpr unsigned kFtzDaz = 0x8040;
 

@@ -10,9 +10,7 @@ namespace {
 
 // Amplitude A = 10^e for a glided knob value; span is the dB range over 40.
 double amplitude(double glided, double span) {
-  float v = static_cast<float>(glided);
-  if (!std::isfinite(v) || v < 0.0f) v = 0.0f;
-  if (v > 1.0f) v = 1.0f;
+  const float v = unit_range(static_cast<float>(glided));
   return std::pow(10.0, (2.0 * v - 1.0) * span);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "fx/params.h"
 #include "fx/triode_stage.h"
 
 namespace fx {
@@ -116,9 +117,7 @@ double stage_step(Stage* s, double u_in, double* gk, long* iters) {
 }
 
 TubePoint tube_point(float bias) {
-  float v = bias;
-  if (!std::isfinite(v) || v < 0.0f) v = 0.0f;
-  if (v > 1.0f) v = 1.0f;
+  const float v = unit_range(bias);
   Stage s;
   const double rk = 680.0 * std::pow(4.852941176470588, 1.0 - static_cast<double>(v));
   stage_set(&s, 1.0 / (4.0 * 48000.0), rk, kStage2Ck);

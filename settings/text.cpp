@@ -145,12 +145,9 @@ bool parse_params(std::string_view line, fx::Params* p) {
   out.tube_on = v[0] > 0.5;
   out.comp_on = v[1] > 0.5;
   out.limiter_on = v[2] > 0.5;
-  for (int k = 0; k < fx::kKnobs; ++k) {
-    auto f = static_cast<float>(v[3 + k]);
-    if (f < 0.0f || std::isinf(f)) f = 0.0f;
-    if (f > 1.0f) f = 1.0f;
-    out.knob[k] = f;
-  }
+  // A field that overflows single precision (1e300) counts as 0, like any
+  // other value the knob range rule refuses.
+  for (int k = 0; k < fx::kKnobs; ++k) out.knob[k] = fx::unit_range(static_cast<float>(v[3 + k]));
   *p = out;
   return true;
 }
