@@ -230,8 +230,18 @@ bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, b
         }
         // Before concluding that the server refuses: a long-standing
         // connection's view may trail (PipeWire); ask with a fresh one.
-        if (!ours) ours = fresh_default() == kSinkName;
+        std::string now_default;
         if (!ours) {
+          now_default = fresh_default();
+          ours = now_default == kSinkName;
+        }
+        // Someone else chose another default meanwhile (a session manager
+        // settling devices that appear after a server start, or another
+        // program): that is a contest, which the fight guard above limits,
+        // not a server that refuses. The next pass tries again.
+        if (!ours && !now_default.empty() && now_default != snap->default_sink) {
+          mark_dirty();
+        } else if (!ours) {
           g_restricted = true;
           logger::warn(
               "Standardgeraet laesst sich hier nicht setzen (eingeschraenkte Umgebung) — der "
