@@ -65,6 +65,53 @@ extern float g_sc_db;
 extern bool g_lim_lit;
 extern std::string g_crash_report;  // pending report text, empty for none
 
+// A VU needle: position 1.0 is the top of the scale.
+struct NeedleMotion {
+  float pos = 0, vel = 0;
+};
+
+// A preset glide: the knobs travel from their values at the start towards
+// the target one after another; the switches change when all have arrived.
+struct Glide {
+  bool active = false;
+  std::array<float, fx::kKnobs> from{};
+  fx::Params target;
+  std::uint64_t start_ms = 0;
+};
+
+extern bool g_autostart;
+extern std::uint64_t g_last_frame;   // ms
+extern std::uint64_t g_save_at;      // ms, 0: no save pending
+extern std::array<NeedleMotion, 2> g_needle;
+extern std::array<bool, 2> g_led;
+extern std::array<std::uint64_t, 2> g_led_until;  // ms
+extern float g_gr_hold;              // s of peak hold left
+extern std::int64_t g_lim_seen;
+extern std::uint64_t g_lim_until;    // ms
+extern Glide g_glide;
+extern bool g_caret_on;
+extern bool g_caret_blinks;          // set while the save dialog's text field is open
+
+// Schedules a save 1200 ms from now (a later call moves it forward).
+void save_later();
+void start_glide(const fx::Params& target);
+void start_glide_at(const fx::Params& target, std::uint64_t now_ms);
+// Stops the glide where the knobs are now.
+void cancel_glide();
+// Puts the whole target in place at once and stops the glide.
+void finish_glide();
+
+// What one frame step reads from the engine.
+struct FrameInput {
+  audio::Status status;
+  fx::Meters meters;
+  std::int64_t limiter_blocks = 0;
+};
+FrameInput read_engine();
+// The frame step at a given time; ui::on_frame runs it with the clock and
+// the engine's readings. True while anything moves.
+bool frame_step(std::uint64_t now_ms, const FrameInput& in);
+
 // Marks the static picture for a redraw and schedules a save in 1200 ms.
 void changed_and_save_later();
 
