@@ -39,6 +39,9 @@ struct Layout {
   gfx::Rect graph;
   gfx::Rect limiter;                      // hit code 16
   gfx::Rect device_field;                 // hit code 4
+  gfx::Rect status_area;                  // footer status text
+  gfx::Rect display;                      // display panel
+  std::array<gfx::Rect, 2> unit_panel;    // tube, compressor
   std::array<KnobPlace, fx::kKnobs> knob;
   // Compact view.
   std::array<gfx::Rect, 2> mini_vu;
