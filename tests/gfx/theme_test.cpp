@@ -1,0 +1,61 @@
+// Colour arithmetic and the theme switch.
+#include <gtest/gtest.h>
+
+#include "gfx/theme.h"
+
+namespace {
+
+TEST(Theme, MixBlendsEveryByteAndClampsT) {
+  const struct {
+    unsigned a, b;
+    float t;
+    unsigned want;
+  } cases[] = {
+      {0xFF000000, 0xFFFFFFFF, 0.5f, 0xFF808080},  // 127.5 rounds up
+      {0x00000000, 0xFF000000, 0.5f, 0x80000000},  // alpha is mixed too
+      {0x10203040, 0x20406080, 0.25f, 0x14283C50},
+      {0x12345678, 0x9ABCDEF0, -1.0f, 0x12345678},
+      {0x12345678, 0x9ABCDEF0, 0.0f, 0x12345678},
+      {0x12345678, 0x9ABCDEF0, 1.0f, 0x9ABCDEF0},
+      {0x12345678, 0x9ABCDEF0, 7.0f, 0x9ABCDEF0},
+      {0xFFFFFFFF, 0x00000000, 0.5f, 0x80808080},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(theme::mix(c.a, c.b, c.t), c.want) << std::hex << c.a << " " << c.b << " " << c.t;
+  }
+}
+
+TEST(Theme, WithAlphaReplacesOnlyAlpha) {
+  const struct {
+    float a;
+    unsigned want;
+  } cases[] = {{2.0f, 0xFF345678}, {1.0f, 0xFF345678}, {0.5f, 0x80345678},
+               {0.0f, 0x00345678}, {-1.0f, 0x00345678}};
+  for (const auto& c : cases) EXPECT_EQ(theme::with_alpha(0x12345678, c.a), c.want) << c.a;
+}
+
+TEST(Theme, SwitchChangesPaletteAndAccentsTogether) {
+  theme::set_dark(true);
+  const unsigned* dark = theme::colors();
+  const unsigned dark_bg = dark[0], dark_tube = theme::tube_color(), dark_comp = theme::comp_color();
+  theme::set_dark(false);
+  EXPECT_FALSE(theme::dark());
+  EXPECT_NE(theme::colors()[0], dark_bg);
+  EXPECT_EQ(theme::colors()[0], 0xFFEEF1F5u);
+  EXPECT_EQ(theme::tube_color(), 0xFFC46A12u);
+  EXPECT_EQ(theme::comp_color(), 0xFF0F86B8u);
+  EXPECT_NE(theme::tube_color(), dark_tube);
+  EXPECT_NE(theme::comp_color(), dark_comp);
+  theme::set_dark(true);
+  EXPECT_EQ(theme::colors()[0], 0xFF0E1117u);
+  EXPECT_EQ(theme::tube_color(), 0xFFFFB04Au);
+  EXPECT_EQ(theme::comp_color(), 0xFF46D2FFu);
+  // Every index is a different colour in the two themes except where both
+  // palettes share it by design; at least the text colours must swap.
+  theme::set_dark(false);
+  const unsigned light_text = theme::colors()[8];
+  theme::set_dark(true);
+  EXPECT_NE(theme::colors()[8], light_text);
+}
+
+}  // namespace
