@@ -1,0 +1,30 @@
+#pragma once
+// Putting a frame together on the GPU: the base layer, the animated pieces of
+// the user interface from a texture cache, and the overlay layer. Main thread only.
+#include <SDL.h>
+
+namespace platform {
+
+struct Target {
+  SDL_Renderer* ren = nullptr;
+  SDL_Texture* base = nullptr;     // the static picture, whole target
+  SDL_Texture* overlay = nullptr;  // null when the overlay has no content
+  double k = 1.0;                  // device pixels per logical unit
+  SDL_BlendMode premul = SDL_BLENDMODE_BLEND;
+  SDL_BlendMode add = SDL_BLENDMODE_ADD;
+};
+
+// Composes and presents one frame.
+void compose(const Target& t);
+// Destroys every cached texture (scale change, theme change, new renderer).
+void clear_cache();
+int cache_size();
+
+// Tints of the two heater passes and the glow pass of a tube, 0..255 per
+// colour channel; 0 means the pass is not drawn.
+struct TubeTints {
+  int heat = 0, core = 0, glow = 0;
+};
+TubeTints tube_tints(float heater, float glow);
+
+}  // namespace platform
