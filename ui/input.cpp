@@ -1,10 +1,29 @@
 // Pointer and keyboard input. The window dispatches every event here; the
-// controls do not respond yet.
+// controls do not respond yet. The compact view's window has no frame, so
+// its free area already tells the window system that it moves the window.
+#include "settings/settings.h"
 #include "ui/ui.h"
+#include "ui/ui_state.h"
 
 namespace ui {
 
-int cursor_at(float, float) { return 0; }
+using namespace state;
+
+namespace {
+
+bool inside(const gfx::Rect& r, float x, float y) {
+  return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+}
+
+}  // namespace
+
+int cursor_at(float x, float y) {
+  if (S == nullptr || !S->compact || !inside(L.mini_drag, x, y)) return 0;
+  for (const gfx::Rect* b : {&L.mini_quit, &L.mini_expand, &L.mini_mute, &L.mini_power})
+    if (inside(*b, x, y)) return 0;
+  return 2;
+}
+
 void on_mouse_move(float, float) {}
 void on_mouse_down(float, float) {}
 void on_double_click(float, float) {}
