@@ -381,9 +381,12 @@ void text(Rect r, const std::string& s, float size, unsigned colour, Align align
 float text_wrapped(Rect r, const std::string& s, float size, unsigned colour, Align align) {
   if (!g_cr || s.empty()) return 0;
   PangoLayout* layout = new_wrapped_layout(true, s, size, r.w);
-  PangoAlignment pa = PANGO_ALIGN_LEFT;
+  // Left and right mean the start and the end of the paragraph, as Pango
+  // reads them for a paragraph whose own direction differs from the context.
+  const bool rtl = i18n::rtl();
+  PangoAlignment pa = rtl ? PANGO_ALIGN_RIGHT : PANGO_ALIGN_LEFT;
   if (align == Align::center) pa = PANGO_ALIGN_CENTER;
-  if (align == Align::right) pa = PANGO_ALIGN_RIGHT;
+  if (align == Align::right) pa = rtl ? PANGO_ALIGN_LEFT : PANGO_ALIGN_RIGHT;
   pango_layout_set_alignment(layout, pa);
   int tw = 0, th = 0;
   pango_layout_get_pixel_size(layout, &tw, &th);

@@ -135,7 +135,11 @@ void cancel_glide() { g_glide.active = false; }
 void finish_glide() {
   if (!g_glide.active) return;
   g_glide.active = false;
-  if (S != nullptr) S->params = g_glide.target;
+  if (S == nullptr) return;
+  S->params = g_glide.target;
+  // The engine must not keep the half-way values the knobs no longer show.
+  audio::set_params(S->params);
+  g_dirty = true;
 }
 
 FrameInput read_engine() {
