@@ -1,0 +1,22 @@
+#pragma once
+// Off-screen rendering of the window's static picture for the picture tests.
+#include <cairo.h>
+
+struct Settings;
+
+namespace testui {
+
+// Fonts, language "en" and a scale of one device pixel per unit.
+void setup();
+// Base and overlay of the view that s selects, composed as the window would
+// without its animated pieces. The caller destroys the surface.
+cairo_surface_t* render(Settings* s, int w, int h);
+
+struct Diff {
+  long outliers = 0;  // pixels with a channel differing by more than the tolerance
+  int max_channel = 0;
+  int worst_x = -1, worst_y = -1;
+};
+Diff compare(cairo_surface_t* a, cairo_surface_t* b, int tolerance);
+
+}  // namespace testui
