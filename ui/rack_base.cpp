@@ -68,7 +68,7 @@ void tubes(const gfx::Rect& win, float th, bool lit) {
   const char* names[2] = {"1 \xC2\xB7 L", "2 \xC2\xB7 R"};
   for (int c = 0; c < 2; ++c) {
     const gfx::Rect& t = L.tube[c];
-    gfx::text({t.x - 20, strip.y, t.w + 40, strip.h}, names[c], 9.5f, 0xA0E2C9A0, gfx::Align::center,
+    gfx::text({t.x - 20, strip.y, t.w + 40, strip.h}, left_to_right(names[c]), 9.5f, 0xA0E2C9A0, gfx::Align::center,
               true, true);
   }
   gfx::stroke_round_rect(win, 5, 0xFF2A2F37, 1);

@@ -46,6 +46,9 @@ void unit_preset_widget(int unit);
 void draw_footer(float w);
 void draw_compact(int w, int h);
 
+// Numbers with units and signs read left to right even inside a
+// right-to-left paragraph: under such a language the text is isolated.
+std::string left_to_right(const std::string& text);
 // Text cut from its end to max_w with a trailing ellipsis; unchanged when it fits.
 std::string ellipsize(const std::string& text, float size, float max_w, bool bold);
 // One bold line shrunk towards min_size and then cut to fit r.

@@ -95,7 +95,7 @@ void draw_knob_full(int i) {
   const float ty = cy + r + 10;
   gfx::text({cx - 58, ty, 116, 14}, i18n::T(fx::knob_key(i).c_str()), 11.5f, hot ? C[6] : C[7],
             gfx::Align::center, true, true);
-  gfx::text({cx - 58, ty + 14, 116, 14}, fx::describe(i, v), 11, lit ? C[6] : C[7],
+  gfx::text({cx - 58, ty + 14, 116, 14}, left_to_right(fx::describe(i, v)), 11, lit ? C[6] : C[7],
             gfx::Align::center, false, true);
 }
 

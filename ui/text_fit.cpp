@@ -2,6 +2,8 @@
 // first shrunk down to a smallest size and then cut.
 #include <algorithm>
 
+#include "desktop/i18n.h"
+
 #include "ui/rack_draw.h"
 
 namespace ui {
@@ -13,6 +15,11 @@ constexpr const char* kEllipsis = "\xE2\x80\xA6";  // U+2026
 bool continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 }  // namespace
+
+std::string left_to_right(const std::string& text) {
+  if (!i18n::rtl() || text.empty()) return text;
+  return "\xE2\x81\xA6" + text + "\xE2\x81\xA9";  // U+2066 ... U+2069
+}
 
 std::string ellipsize(const std::string& text, float size, float max_w, bool bold) {
   if (max_w <= 0 || gfx::text_width(text, size, bold) <= max_w) return text;
