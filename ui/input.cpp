@@ -17,11 +17,12 @@ bool inside(const gfx::Rect& r, float x, float y) {
 
 }  // namespace
 
+// The compact view's buttons show a hand; the rest of it moves the window.
 int cursor_at(float x, float y) {
-  if (S == nullptr || !S->compact || !inside(L.mini_drag, x, y)) return 0;
+  if (S == nullptr || !S->compact) return 0;
   for (const gfx::Rect* b : {&L.mini_quit, &L.mini_expand, &L.mini_mute, &L.mini_power})
-    if (inside(*b, x, y)) return 0;
-  return 2;
+    if (inside(*b, x, y)) return 1;
+  return inside(L.mini_drag, x, y) ? 2 : 0;
 }
 
 void on_mouse_move(float, float) {}

@@ -149,10 +149,10 @@ TEST_F(Layout, OnlyTheCompactViewsFreeAreaDragsTheWindow) {
   } const probes[] = {
       {200, 20, 2},                                      // title row
       {415, 128, 2},                                     // resize grip corner
-      {L.mini_quit.x + 5, L.mini_quit.y + 5, 0},         // buttons are not drag area
-      {L.mini_expand.x + 5, L.mini_expand.y + 5, 0},
-      {L.mini_mute.x + 5, L.mini_mute.y + 5, 0},
-      {L.mini_power.x + 20, L.mini_power.y + 20, 0},
+      {L.mini_quit.x + 5, L.mini_quit.y + 5, 1},         // buttons show a hand, never drag
+      {L.mini_expand.x + 5, L.mini_expand.y + 5, 1},
+      {L.mini_mute.x + 5, L.mini_mute.y + 5, 1},
+      {L.mini_power.x + 20, L.mini_power.y + 20, 1},
       {421, 60, 0},                                      // outside the window
   };
   for (const Probe& p : probes) EXPECT_EQ(ui::cursor_at(p.x, p.y), p.cursor) << p.x << "," << p.y;
