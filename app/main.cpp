@@ -18,7 +18,10 @@
 #include "desktop/crash_handler.h"
 #include "desktop/i18n.h"
 #include "desktop/paths.h"
+#include "gfx/theme.h"
+#include "platform/platform.h"
 #include "settings/settings.h"
+#include "ui/ui.h"
 
 namespace {
 
@@ -32,6 +35,7 @@ int normal_run(const std::vector<std::string>& args) {
   guard::start();
   Settings s = settings::load();
   i18n::set_language(s.language);
+  theme::set_dark(s.theme != "light");
 
   const std::string dir = paths::config_dir();
   logger::init(dir, "Velmora");
@@ -56,6 +60,7 @@ int normal_run(const std::vector<std::string>& args) {
     logger::warn("Absturzbericht vom letzten Lauf gefunden: " + crash_handler::report_path());
     // The crash note lives in the full window, not in the compact view.
     s.compact = false;
+    ui::set_crash_report(report);
   }
 
   const std::string device = cli::arg_value(args, "--device");
@@ -64,13 +69,14 @@ int normal_run(const std::vector<std::string>& args) {
   audio::set_params(s.params);
   audio::set_active(s.active);
   // Before the engine's threads exist, so that they inherit the blocked mask
-  // and termination signals reach only the run loop.
+  // and termination signals reach only the main thread (the window run
+  // unblocks them there once its handlers are in place).
   headless::block_signals();
   audio::start(!cli::has(args, "--no-takeover"));
   std::atexit(stop_engine_and_guard);
 
-  // Until the window exists, every normal run is the window-less one.
-  int code = headless::run(&s);
+  // Without a window for machines without a display and for services.
+  const int code = cli::has(args, "--headless") ? headless::run(&s) : run_gui(&s);
 
   audio::stop();
   guard::stop();

@@ -5,6 +5,7 @@
 
 #include "app/cli.h"
 #include "fx/presets.h"
+#include "gfx/theme.h"
 
 namespace start_state {
 namespace {
@@ -71,7 +72,10 @@ void apply(const std::vector<std::string>& args, Settings* s) {
   }
 
   const std::string theme = cli::arg_value(args, "--theme");
-  if (theme == "dark" || theme == "light") s->theme = theme;
+  if (theme == "dark" || theme == "light") {
+    s->theme = theme;
+    theme::set_dark(theme == "dark");
+  }
 
   const std::string preset = cli::arg_value(args, "--preset");
   if (!preset.empty()) apply_preset(preset, s);

@@ -189,7 +189,7 @@ void draw_title() {
     if (g == nullptr) continue;
     const unsigned c = ui::title_color(i, n, t);
     SDL_SetTextureColorMod(g, (c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
-    const SDL_FRect dst = scaled(tv.offsets[i], tv.y, w, tv.h);
+    const SDL_FRect dst = scaled(tv.x + tv.offsets[i], tv.y, w, tv.h);
     SDL_RenderCopyF(g_t.ren, g, nullptr, &dst);
   }
 }

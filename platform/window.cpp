@@ -93,8 +93,18 @@ bool env_set(const char* name) {
   return v != nullptr && *v != '\0';
 }
 
+// SDL falls back to drivers that show nothing; a window nobody can see is no
+// window, unless those drivers were asked for by name.
+bool invisible_fallback() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr) return false;
+  const std::string name = driver;
+  return name == "offscreen" || name == "dummy";
+}
+
 bool start_video() {
-  if (!env_set("SDL_VIDEODRIVER") && env_set("DISPLAY")) {
+  const bool chosen = env_set("SDL_VIDEODRIVER");
+  if (!chosen && env_set("DISPLAY")) {
     setenv("SDL_VIDEODRIVER", "x11", 1);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       logger::warn(std::string("X11 nicht erreichbar (") + SDL_GetError() +
@@ -107,6 +117,11 @@ bool start_video() {
   }
   if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     logger::error(std::string("SDL_Init: ") + SDL_GetError());
+    return false;
+  }
+  if (!chosen && invisible_fallback()) {
+    SDL_Quit();
+    logger::error("SDL_Init: No available video device");
     return false;
   }
   return true;

@@ -75,8 +75,8 @@ else
 fi
 
 # A single-dash argument is never reported: the normal start runs (and is ended
-# by SIGTERM), printing nothing.
-"$bin" -x >"$work/out" 2>"$work/err" &
+# by SIGTERM), printing nothing. Window-less: the tests have no display.
+"$bin" -x --headless >"$work/out" 2>"$work/err" &
 pid=$!
 sleep 1.5
 kill -TERM $pid
