@@ -199,6 +199,31 @@ TEST_F(Frame, GainReductionPeakHoldsThenFalls) {
   EXPECT_LT(g_gr, 0.05f);
 }
 
+TEST_F(Frame, GainColumnLightsFromTheTopAndOnlyUnfolded) {
+  L.gr_column = {10, 10, 12, 100};
+  const int count = ui::column_geom(12, 100).count;
+  const struct {
+    float gr, peak;
+    bool collapsed;
+    int lit, peak_index;  // -2: no column shown
+  } cases[] = {{12, 0.2f, false, count / 2, -1},     {30, 30, false, count, count - 1},
+               {-3, 0, false, 0, -1},                {0, 12, false, 0, count / 2},
+               {12, 12, true, -2, -2}};
+  for (const auto& c : cases) {
+    s_.collapsed = c.collapsed;
+    g_gr = c.gr;
+    g_gr_peak = c.peak;
+    ui::LiveView v = ui::live_view();
+    if (c.lit == -2) {
+      EXPECT_TRUE(v.columns.empty());
+      continue;
+    }
+    ASSERT_EQ(v.columns.size(), 1u);
+    EXPECT_EQ(v.columns[0].lit, c.lit) << c.gr;
+    EXPECT_EQ(v.columns[0].peak, c.peak_index) << c.peak;
+  }
+}
+
 TEST_F(Frame, GlideEndsAfter890msAndSaves1200msLater) {
   s_.params.knob.fill(0.2f);
   fx::Params target;
