@@ -422,16 +422,29 @@ float text_width(const std::string& s, float size, bool bold) {
 
 std::size_t fit_chars(const std::string& s, float size, float width) {
   if (s.empty()) return 0;
+  if (g_measure == nullptr) return width >= 0 ? s.size() : 0;  // every prefix measures 0
+  // One layout measures every prefix: making a layout costs more than
+  // shaping a short prefix.
+  PangoLayout* layout = new_line_layout(g_cr != nullptr, s, size, false);
   std::size_t n = s.size();
+  std::size_t fit = 0;
   for (;;) {
-    if (text_width(s.substr(0, n), size, false) <= width) return n;
-    if (n == 1) return 0;
+    pango_layout_set_text(layout, s.data(), static_cast<int>(n));
+    int tw = 0, th = 0;
+    pango_layout_get_pixel_size(layout, &tw, &th);
+    if (static_cast<float>(tw) <= width) {
+      fit = n;
+      break;
+    }
+    if (n == 1) break;
     --n;
     while ((static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) {
-      --n;
-      if (n == 0) return 0;
+      if (--n == 0) break;
     }
+    if (n == 0) break;
   }
+  g_object_unref(layout);
+  return fit;
 }
 
 }  // namespace gfx
