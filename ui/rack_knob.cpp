@@ -61,7 +61,7 @@ void draw_knob_full(int i) {
   const float a0 = std::fmin(origin, a), a1 = std::fmax(origin, a);
   gfx::stroke_arc(cx, cy, r + 4.5f, -135, 135, dark ? 0x40000000 : 0x18000000, 3);
   if (a1 - a0 > 0.5f) {
-    unsigned arc = lit ? colour : theme::with_alpha(C[7], 0.55f);
+    unsigned arc = lit ? colour : theme::with_alpha(C[7], 0.85f);
     if (lit) gfx::stroke_arc(cx, cy, r + 4.5f, a0, a1, theme::with_alpha(colour, 0.25f), 6);
     gfx::stroke_arc(cx, cy, r + 4.5f, a0, a1, arc, 2.6f);
   }
