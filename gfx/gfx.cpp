@@ -76,22 +76,21 @@ PangoFontDescription* font_for(float size, bool bold) {
 // Pango guesses a paragraph's direction from its first strong letter, so a
 // Hebrew sentence that opens with the Latin product name would run left to
 // right. Under a right-to-left language every paragraph is right to left.
-void apply_direction(PangoLayout* layout) {
-  if (!i18n::rtl()) return;
-  pango_layout_set_auto_dir(layout, FALSE);
-  pango_context_set_base_dir(pango_layout_get_context(layout), PANGO_DIRECTION_RTL);
-  pango_layout_context_changed(layout);
-}
-
-// A layout on the current context when there is one, else on g_measure.
+// The measuring context is shared, so its direction is set either way.
 PangoLayout* new_layout(bool on_context, const std::string& s, float size, bool bold) {
+  const bool rtl = i18n::rtl();
   PangoLayout* layout = nullptr;
   if (on_context) {
     layout = pango_cairo_create_layout(g_cr);
+    if (rtl) {
+      pango_context_set_base_dir(pango_layout_get_context(layout), PANGO_DIRECTION_RTL);
+      pango_layout_context_changed(layout);
+    }
   } else {
+    pango_context_set_base_dir(g_measure, rtl ? PANGO_DIRECTION_RTL : PANGO_DIRECTION_WEAK_LTR);
     layout = pango_layout_new(g_measure);
   }
-  apply_direction(layout);
+  pango_layout_set_auto_dir(layout, rtl ? FALSE : TRUE);
   pango_layout_set_font_description(layout, font_for(size, bold));
   pango_layout_set_text(layout, s.data(), static_cast<int>(s.size()));
   return layout;
