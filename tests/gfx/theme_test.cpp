@@ -1,4 +1,4 @@
-// Colour arithmetic and the theme switch.
+// Colour arithmetic of the theme.
 #include <gtest/gtest.h>
 
 #include "gfx/theme.h"
@@ -32,18 +32,6 @@ TEST(Theme, WithAlphaReplacesOnlyAlpha) {
   } cases[] = {{2.0f, 0xFF345678}, {1.0f, 0xFF345678}, {0.5f, 0x80345678},
                {0.0f, 0x00345678}, {-1.0f, 0x00345678}};
   for (const auto& c : cases) EXPECT_EQ(theme::with_alpha(0x12345678, c.a), c.want) << c.a;
-}
-
-TEST(Theme, SwitchChangesPaletteAndAccentsTogether) {
-  theme::set_dark(false);
-  EXPECT_FALSE(theme::dark());
-  EXPECT_EQ(theme::colors()[0], 0xFFEEF1F5u);
-  EXPECT_EQ(theme::tube_color(), 0xFFC46A12u);
-  EXPECT_EQ(theme::comp_color(), 0xFF0F86B8u);
-  theme::set_dark(true);
-  EXPECT_EQ(theme::colors()[0], 0xFF0E1117u);
-  EXPECT_EQ(theme::tube_color(), 0xFFFFB04Au);
-  EXPECT_EQ(theme::comp_color(), 0xFF46D2FFu);
 }
 
 }  // namespace
