@@ -154,9 +154,11 @@ void draw_tube_window(gfx::Rect r, float bezel, bool lit) {
   gfx::fill_round_rect({r.x - bezel, r.y - bezel, r.w + 2 * bezel, r.h + 2 * bezel}, 6 + bezel / 2,
                        dark ? 0xFF05070A : 0xFF20252C);
   gfx::fill_round_rect_vgrad(r, 5, 0xFF0E0F12, 0xFF050506);
-  if (lit)
-    gfx::fill_ellipse_radial(r.x + r.w / 2, r.y + 0.45f * r.h, 0.6f * r.w, 0.55f * r.h, 0x26FF8A2A,
-                             0x00FF8A2A);
+  if (!lit) return;
+  gfx::push_clip(r);
+  gfx::fill_ellipse_radial(r.x + r.w / 2, r.y + 0.45f * r.h, 0.6f * r.w, 0.55f * r.h, 0x26FF8A2A,
+                           0x00FF8A2A);
+  gfx::pop_clip();
 }
 
 // Proportions of a tube, as fractions of its rectangle's height: the exhaust
