@@ -96,8 +96,8 @@ void limiter_switch(const gfx::Rect& r) {
     gfx::fill_circle(lx, ly, 4, theme::mix(C[19], 0xFFFF4A3A, 0.18f));
   }
   gfx::stroke_circle(lx, ly, 5.5f, C[4], 1);
-  gfx::text({r.x + 26, r.y, r.w - 60, r.h}, ellipsize(i18n::T("limiter"), 12, r.w - 60, true), 12,
-            on ? C[6] : C[7], gfx::Align::left, true, true);
+  text_fit({r.x + 26, r.y, r.w - 60, r.h}, i18n::T("limiter"), 12, 9.5f, on ? C[6] : C[7],
+           gfx::Align::left, true);
   // The toggle: its slider sits right and glows green while the limiter is on.
   const gfx::Rect t{r.x + r.w - 30, r.y + r.h / 2 - 5.5f, 22, 11};
   gfx::fill_round_rect(t, 5.5f, on ? theme::with_alpha(C[20], 0.35f) : C[24]);

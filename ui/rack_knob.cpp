@@ -93,8 +93,8 @@ void draw_knob_full(int i) {
   gfx::line(px0, py0, px1, py1, lit ? colour : 0xFF2A313B, 2.6f);
 
   const float ty = cy + r + 10;
-  gfx::text({cx - 58, ty, 116, 14}, i18n::T(fx::knob_key(i).c_str()), 11.5f, hot ? C[6] : C[7],
-            gfx::Align::center, true, true);
+  text_fit({cx - 58, ty, 116, 14}, i18n::T(fx::knob_key(i).c_str()), 11.5f, 9, hot ? C[6] : C[7],
+           gfx::Align::center, true);
   gfx::text({cx - 58, ty + 14, 116, 14}, left_to_right(fx::describe(i, v)), 11, lit ? C[6] : C[7],
             gfx::Align::center, false, true);
 }
