@@ -65,15 +65,6 @@ expect bogus 2 "$work/bogus" --bogus
 expect bogus-after-known 2 "$work/bogus" --compact -x --bogus --other
 expect case-sensitive 2 "$work/bogus2" --Version
 
-# --selftest wins over unknown switches: it runs and ends with its summary.
-timeout 300 "$bin" --selftest --bogus >"$work/out" 2>&1
-code=$?
-if [[ $code -ne 0 ]] || [[ "$(tail -n 1 "$work/out")" != "Alles in Ordnung." ]] || grep -q Unbekannter "$work/out"; then
-  echo "FAIL selftest-with-bogus: exit $code"; tail -n 5 "$work/out"; fails=$((fails + 1))
-else
-  echo "ok   selftest-with-bogus"
-fi
-
 # A single-dash argument is never reported: the normal start runs (and is ended
 # by SIGTERM), printing nothing.
 "$bin" -x >"$work/out" 2>"$work/err" &
