@@ -1,7 +1,7 @@
 # Velmora: the two set-up commands are `make run` and `make test`.
 JOBS  ?= $(shell nproc)
 ARGS  ?=
-FUZZ_SECONDS ?= 60
+FUZZ_RUNS ?= 200000
 CMAKE_FLAGS ?=
 
 .PHONY: run test build deps bench sanitize fuzz clean
@@ -17,11 +17,11 @@ run: build
 	./build/velmora $(ARGS)
 
 # Every test: the release build's whole suite, the unit tests again under
-# ASan/UBSan, the threaded tests under TSan, and a short run of each fuzzer.
+# ASan/UBSan, the threaded tests under TSan, and a fixed-size run of each fuzzer.
 test: build
 	cd build && ctest --output-on-failure -j1
 	$(MAKE) --no-print-directory sanitize
-	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+	$(MAKE) --no-print-directory fuzz FUZZ_RUNS=100000
 
 sanitize: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=address
@@ -34,7 +34,7 @@ sanitize: deps
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_FUZZ=ON
 	cmake --build build-fuzz -j$(JOBS)
-	bash scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+	bash scripts/run-fuzzers build-fuzz $(FUZZ_RUNS)
 
 bench: build
 	./build/bench/velmora_bench

@@ -1,14 +1,7 @@
 #!/usr/bin/env bash
 # Runs the built binary and compares exact standard output bytes and exit codes.
-set -u
 bin=${1:?path to velmora}
-fails=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Keep the runs away from the user's configuration and any sound server.
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
-export PULSE_SERVER="unix:$work/no-server"
-mkdir -p "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../private_env.sh"
 
 help_text() {
   printf '%s\n' \

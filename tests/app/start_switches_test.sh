@@ -1,34 +1,22 @@
 #!/usr/bin/env bash
 # Start-state switches through the built program: each run is stopped with
 # SIGTERM, and the settings it saved are read back through the store's own code.
-set -u
 bin=${1:?path to velmora}
 dump=${2:?path to settings_dump}
-fails=0
-work=$(mktemp -d)
-pid=
-cleanup() { [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
-export PULSE_SERVER="unix:$work/no-server"
-mkdir -p "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../private_env.sh"
 cfg="$XDG_CONFIG_HOME/Velmora"
 file="$cfg/settings.dat"
-fail() { echo "FAIL $*"; fails=$((fails + 1)); }
 
 # run_once ARGS...: starts the program, waits until it holds its lock, stops it.
 run_once() {
   "$bin" --headless "$@" >"$work/out" 2>&1 &
-  pid=$!
-  local end=$((SECONDS + 10))
-  until grep -qx "$pid" "$cfg/Velmora.lock" 2>/dev/null; do
-    if [[ $SECONDS -ge $end ]]; then fail "run $* did not start"; break; fi
-    sleep 0.1
-  done
+  local pid=$!
+  pids=("$pid")
+  wait_for 10 grep -qx "$pid" "$cfg/Velmora.lock" 2>/dev/null || fail "run $* did not start"
   kill -TERM "$pid"
   wait "$pid"
   local code=$?
-  pid=
+  pids=()
   [[ $code -eq 0 ]] || fail "run $* exit $code"
 }
 
