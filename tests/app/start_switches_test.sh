@@ -64,14 +64,5 @@ expect active 0
 run_once
 expect active 1
 
-# A hand-edited file is set aside and the backup is loaded.
-run_once --preset vintage
-run_once --preset radio
-printf 'X' >>"$file"
-cp "$file" "$work/edited"
-run_once
-cmp -s "$work/edited" "$file.manipuliert" || fail "hand-edited file was not set aside"
-expect tube_preset "b:preset_vintage"
-
 [[ $fails -eq 0 ]] && echo "start switches: all passed"
 exit $((fails > 0))
