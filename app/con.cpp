@@ -6,6 +6,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "app/sys.h"
+
 namespace con {
 
 void print(const std::string& s) {
@@ -23,16 +25,7 @@ void print(const std::string& s) {
 void printf(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  va_list measure;
-  va_copy(measure, args);
-  int size = std::vsnprintf(nullptr, 0, format, measure);
-  va_end(measure);
-  if (size <= 0) {
-    va_end(args);
-    return;
-  }
-  std::string text(static_cast<std::size_t>(size), '\0');
-  std::vsnprintf(text.data(), text.size() + 1, format, args);
+  const std::string text = sys::vformat(format, args);
   va_end(args);
   print(text);
 }

@@ -1,21 +1,14 @@
 #include "app/devices_cmd.h"
 
-#include <time.h>
-
-#include <cerrno>
-
 #include "app/con.h"
+#include "app/sys.h"
 #include "audio/audio.h"
 #include "audio/guard.h"
 
 namespace devices_cmd {
 namespace {
 
-void sleep_ms(long ms) {
-  timespec left{ms / 1000, (ms % 1000) * 1000000L};
-  while (::nanosleep(&left, &left) != 0 && errno == EINTR) {
-  }
-}
+using sys::sleep_ms;
 
 }  // namespace
 

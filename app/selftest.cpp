@@ -4,18 +4,14 @@
 #include <cstdio>
 
 #include "app/con.h"
+#include "app/sys.h"
 
 namespace selftest {
 
 std::string format(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);
-  va_list measure;
-  va_copy(measure, args);
-  const int size = std::vsnprintf(nullptr, 0, fmt, measure);
-  va_end(measure);
-  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-  if (size > 0) std::vsnprintf(text.data(), text.size() + 1, fmt, args);
+  std::string text = sys::vformat(fmt, args);
   va_end(args);
   return text;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/selftest.h"
+#include "app/sys.h"
 #include "desktop/paths.h"
 #include "fx/presets.h"
 #include "settings/savecrypt.h"
@@ -17,11 +18,7 @@
 namespace selftest {
 namespace {
 
-std::size_t char_count(const std::string& s) {
-  std::size_t n = 0;
-  for (char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return n;
-}
+using sys::utf8_chars;
 
 bool write_file(const std::string& path, const std::string& bytes) {
   FILE* f = std::fopen(path.c_str(), "wb");
@@ -93,7 +90,7 @@ void check_long_name(int* failures) {
   std::string in;
   for (int i = 0; i < 500; ++i) in += "日";
   const std::string out = settings::clean_name(in);
-  const std::size_t n = char_count(out);
+  const std::size_t n = utf8_chars(out);
   report(failures, n == 32 && settings::clean_name(out) == out,
          format("Name aus 500 Zeichen: auf %zu Zeichen gekuerzt, gueltiges UTF-8", n));
 }
@@ -137,7 +134,7 @@ void check_many_presets(int* failures, const std::string& file) {
   for (int i = 0; i < 150; ++i) {
     // 500 characters whose first 32 tell the 120 distinct numbers apart.
     std::string name = "Satz " + std::to_string(i % 120) + " ";
-    while (char_count(name) < 500) name += "ü";
+    while (utf8_chars(name) < 500) name += "ü";
     t += "comp" + std::to_string(i) + "_name=" + name + "\n";
     t += "comp" + std::to_string(i) + "=" + line + "\n";
   }
@@ -146,7 +143,7 @@ void check_many_presets(int* failures, const std::string& file) {
   const auto& list = s.user_presets[1];
   bool ok = written && list.size() == 100;
   for (std::size_t i = 0; ok && i < list.size(); ++i) {
-    ok = char_count(list[i].name) <= 32;
+    ok = utf8_chars(list[i].name) <= 32;
     for (std::size_t j = 0; ok && j < i; ++j) ok = list[i].name != list[j].name;
   }
   report(failures, ok,

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/logger.h"
+#include "app/sys.h"
 #include "audio/audio.h"
 #include "audio/engine.h"
 #include "audio/guard.h"
@@ -88,11 +89,7 @@ using Clock = std::chrono::steady_clock;
 
 std::thread g_thread;
 
-void sleep_ms(long ms) {
-  timespec left{ms / 1000, (ms % 1000) * 1000000L};
-  while (::nanosleep(&left, &left) != 0 && errno == EINTR) {
-  }
-}
+using sys::sleep_ms;
 
 void context_state_callback(pa_context* c, void*) {
   switch (pa_context_get_state(c)) {

@@ -9,17 +9,14 @@
 #include <fstream>
 
 #include "app/logger.h"
+#include "app/sys.h"
 
 namespace autostart {
 namespace {
 
 constexpr const char* kFileName = "Velmora.desktop";
 
-// An environment variable that is set but empty counts as unset.
-const char* env(const char* name) {
-  const char* v = std::getenv(name);
-  return (v != nullptr && v[0] != '\0') ? v : nullptr;
-}
+using sys::env;
 
 // Inside a snap HOME is the snap's own user directory, which is where snapd's
 // session agent looks for the autostart entries of snap applications.
@@ -88,15 +85,6 @@ void command_and_icon(std::string* command, std::string* icon) {
   }
 }
 
-void make_dirs(const std::string& dir) {
-  for (std::size_t i = 1; i <= dir.size(); ++i) {
-    if (i == dir.size() || dir[i] == '/') {
-      std::string part = dir.substr(0, i);
-      if (part.size() >= 2) ::mkdir(part.c_str(), 0755);
-    }
-  }
-}
-
 }  // namespace
 
 bool enabled() {
@@ -117,7 +105,7 @@ bool set(bool on, const std::string& extra_args) {
     return true;
   }
 
-  make_dirs(dir);
+  sys::make_dirs(dir, 0755);
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
     logger::error("Autostart nicht schreibbar: " + path);

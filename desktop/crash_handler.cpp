@@ -13,6 +13,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "app/sys.h"
+
 namespace crash_handler {
 namespace {
 
@@ -44,11 +46,7 @@ const char* signal_name(int sig) {
   }
 }
 
-// An environment variable that is set but empty counts as unset.
-const char* env(const char* name) {
-  const char* v = std::getenv(name);
-  return (v != nullptr && v[0] != '\0') ? v : nullptr;
-}
+using sys::env;
 
 void put(int fd, const char* s) {
   ssize_t r = ::write(fd, s, std::strlen(s));

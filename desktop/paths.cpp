@@ -1,19 +1,13 @@
 #include "desktop/paths.h"
 
-#include <sys/stat.h>
-
-#include <cstdlib>
+#include "app/sys.h"
 
 namespace paths {
 namespace {
 
 std::string g_selftest_dir;
 
-// An environment variable that is set but empty counts as unset.
-const char* env(const char* name) {
-  const char* v = std::getenv(name);
-  return (v != nullptr && v[0] != '\0') ? v : nullptr;
-}
+using sys::env;
 
 }  // namespace
 
@@ -27,14 +21,7 @@ std::string config_dir() {
   } else {
     dir = ".Velmora";
   }
-  // Create every missing parent; existing directories make mkdir fail, which
-  // is fine. A lone leading "/" is never passed on.
-  for (std::size_t i = 1; i <= dir.size(); ++i) {
-    if (i == dir.size() || dir[i] == '/') {
-      std::string part = dir.substr(0, i);
-      if (part.size() >= 2) ::mkdir(part.c_str(), 0700);
-    }
-  }
+  sys::make_dirs(dir, 0700);
   return dir;
 }
 

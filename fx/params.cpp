@@ -35,11 +35,18 @@ std::string signed_db(double x) {
 
 }  // namespace
 
-float unit_range(float v) {
-  if (!std::isfinite(v) || v < 0.0f) return 0.0f;
-  if (v > 1.0f) return 1.0f;
-  return v;
+namespace {
+
+template <typename T>
+T unit_range_of(T v) {
+  if (!std::isfinite(v) || v < T(0)) return T(0);
+  return v > T(1) ? T(1) : v;
 }
+
+}  // namespace
+
+float unit_range(float v) { return unit_range_of(v); }
+double unit_range(double v) { return unit_range_of(v); }
 
 std::string knob_key(int i) {
   if (i < 0 || i >= kKnobs) return "";

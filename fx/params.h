@@ -29,6 +29,7 @@ float knob_default(int i);
 // The range rule every mapping applies first: NaN, infinities and values
 // below 0 count as 0, values above 1 as 1.
 float unit_range(float v);
+double unit_range(double v);
 bool knob_bipolar(int i);
 int unit_first(int unit);
 int unit_last(int unit);

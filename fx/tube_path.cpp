@@ -9,19 +9,10 @@ namespace fx {
 
 using simd2::V2;
 
-namespace {
-
-double clamp01(double v) {
-  if (!std::isfinite(v) || v < 0.0) return 0.0;
-  return v > 1.0 ? 1.0 : v;
-}
-
-}  // namespace
-
 void Rack::Impl::solve_points() {
   const double dt = 1.0 / (4.0 * rate);
-  const double rk = 680.0 * std::pow(4.852941176470588, 1.0 - clamp01(gl.bias));
-  const double ck1 = 2.2e-7 * std::pow(213.63636363636363, clamp01(gl.fat));
+  const double rk = 680.0 * std::pow(4.852941176470588, 1.0 - unit_range(gl.bias));
+  const double ck1 = 2.2e-7 * std::pow(213.63636363636363, unit_range(gl.fat));
   for (Channel& c : ch) {
     stage_set(&c.st1, dt, rk, ck1);
     stage_set(&c.st2, dt, rk, kStage2Ck);

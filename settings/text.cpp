@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "app/sys.h"
+
 namespace settings::text {
 namespace {
 
@@ -25,16 +27,10 @@ locale_t c_locale() {
   return g_c;
 }
 
-// Characters as the user sees them: UTF-8 start bytes.
-std::size_t char_count(std::string_view s) {
-  std::size_t n = 0;
-  for (char ch : s) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-  return n;
-}
 
 // A leading number of a field of 1..32 characters, finite, as strtod reads it.
 bool leading_number(std::string_view field, double* out) {
-  if (field.empty() || char_count(field) > kMaxNumberChars) return false;
+  if (field.empty() || sys::utf8_chars(field) > kMaxNumberChars) return false;
   const std::string z(field);  // strtod needs the terminator
   char* end = nullptr;
   const double v = strtod_l(z.c_str(), &end, c_locale());

@@ -1,24 +1,10 @@
 #!/usr/bin/env bash
 # Single-instance lock with real processes: the second start signals the first
 # and leaves the lock file alone; a lock file holding "1" or garbage signals nobody.
-set -u
 bin=${1:?path to velmora}
-fails=0
-work=$(mktemp -d)
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done; rm -rf "$work"; }
-trap cleanup EXIT
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
-export PULSE_SERVER="unix:$work/no-server"
-mkdir -p "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../private_env.sh"
 lock="$XDG_CONFIG_HOME/Velmora/Velmora.lock"
 log="$XDG_CONFIG_HOME/Velmora/Velmora.log"
-fail() { echo "FAIL $*"; fails=$((fails + 1)); }
-
-wait_for() {  # wait_for SECONDS COMMAND...
-  local end=$((SECONDS + $1)); shift
-  until "$@"; do [[ $SECONDS -ge $end ]] && return 1; sleep 0.1; done
-}
 
 "$bin" --headless >"$work/first.out" 2>&1 &
 first=$!

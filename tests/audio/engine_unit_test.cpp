@@ -10,7 +10,6 @@
 #include <thread>
 #include <cmath>
 #include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -21,38 +20,7 @@
 #include "audio/engine.h"
 #include "audio/guard.h"
 #include "fx/presets.h"
-
-// Every allocation of this process is counted so that the capture path can be
-// shown to allocate nothing once it runs.
-namespace {
-std::atomic<long> g_allocs{0};
-}  // namespace
-
-// The replacements pair malloc with free on purpose.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void* operator new(std::size_t n) {
-  g_allocs.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t n) {
-  g_allocs.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new(std::size_t n, std::align_val_t a) {
-  g_allocs.fetch_add(1, std::memory_order_relaxed);
-  const std::size_t al = static_cast<std::size_t>(a);
-  if (void* p = std::aligned_alloc(al, (n + al - 1) / al * al)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
+#include "tests/alloc_count.h"
 
 namespace {
 
@@ -88,7 +56,7 @@ TEST(AudioCapture, RoutedPathAllocatesNothingAfterItsFirstBlock) {
 
   fx::Params other = fx::standard_params();
   other.knob[fx::kDrive] = 0.9f;
-  const long before = g_allocs.load();
+  const long before = alloc_count::news();
   for (int i = 0; i < 200; ++i) {
     // A new parameter version every tenth block goes through the hand-over.
     if (i % 10 == 0) {
@@ -101,7 +69,7 @@ TEST(AudioCapture, RoutedPathAllocatesNothingAfterItsFirstBlock) {
     }
     handle_block(block.data(), (i % 2 ? 480 : 441) * kFrameBytes);
   }
-  EXPECT_EQ(g_allocs.load() - before, 0);
+  EXPECT_EQ(alloc_count::news() - before, 0);
   EXPECT_EQ(g_applied_version, g_params_version.load());
   EXPECT_EQ(g_dropped.load(), 0u);
   EXPECT_EQ(g_drop_events.load(), 0u);
@@ -116,10 +84,10 @@ TEST(AudioCapture, MeteringPathFeedsPassThroughMeters) {
     g_status.routed = false;
   }
   const std::vector<float> block = sine_block(4800, 0.8f, 0);  // 100 whole periods
-  const long before = g_allocs.load();
+  const long before = alloc_count::news();
   handle_block(block.data(), block.size() * sizeof(float) / 2);
   handle_block(block.data() + block.size() / 2, block.size() * sizeof(float) / 2);
-  EXPECT_EQ(g_allocs.load() - before, 0);
+  EXPECT_EQ(alloc_count::news() - before, 0);
 
   fx::Meters m;
   audio::take_meters(&m);

@@ -28,7 +28,6 @@ class ProcessServer : public ::testing::TestWithParam<Kind> {
     for (pid_t g : guards_) {
       if (th::pid_alive(g)) kill(g, SIGKILL);
     }
-    for (pid_t p : players_) th::stop_child(p);
     server_.reset();
   }
 
@@ -38,11 +37,7 @@ class ProcessServer : public ::testing::TestWithParam<Kind> {
     return false;
   }
 
-  pid_t player(const std::string& app) {
-    const pid_t pid = th::spawn({VLM_TEST_PLAYER, "--app", app}, server_->dir() + "/player.log");
-    players_.push_back(pid);
-    return pid;
-  }
+  pid_t player(const std::string& app) { return server_->player(app); }
 
   // Starts the program; *guard receives the guard process's id.
   pid_t program(const std::vector<std::string>& args, pid_t* guard) {
@@ -68,7 +63,6 @@ class ProcessServer : public ::testing::TestWithParam<Kind> {
   std::unique_ptr<th::Server> server_;
   std::vector<pid_t> programs_;
   std::vector<pid_t> guards_;
-  std::vector<pid_t> players_;
 };
 
 bool effect_in_place(const std::string& app) {

@@ -304,6 +304,7 @@ Server::Server(Kind kind) : kind_(kind) {
 }
 
 Server::~Server() {
+  for (pid_t p : players_) stop_child(p);
   stop();
   run({"rm", "-rf", dir_});
 }
@@ -404,6 +405,20 @@ void Server::stop() {
     pactl({"info"}, &code);
     return code != 0;
   }, 3000);
+}
+
+pid_t Server::player(const std::string& app, const std::string& device,
+                     const std::vector<std::string>& extra) {
+  std::vector<std::string> argv{VLM_TEST_PLAYER, "--app", app};
+  if (!device.empty()) argv.insert(argv.end(), {"--device", device});
+  argv.insert(argv.end(), extra.begin(), extra.end());
+  return client(argv);
+}
+
+pid_t Server::client(const std::vector<std::string>& argv) {
+  const pid_t pid = spawn(argv, dir_ + "/player.log");
+  players_.push_back(pid);
+  return pid;
 }
 
 std::string Server::log_text() const { return read_file(dir_ + "/server.log"); }

@@ -83,6 +83,12 @@ class Server {
   // "speakers" (a running engine may take it over at once).
   bool start(bool settle_default = true);
   void stop();
+  // Starts the test player as "another program" with this application name
+  // (on `device` when given); the server stops it before itself.
+  pid_t player(const std::string& app, const std::string& device = "",
+               const std::vector<std::string>& extra = {});
+  // Any other client program, stopped the same way.
+  pid_t client(const std::vector<std::string>& argv);
   bool running() const { return main_pid_ > 0; }
   Kind kind() const { return kind_; }
   const std::string& dir() const { return dir_; }
@@ -96,6 +102,7 @@ class Server {
   Kind kind_;
   std::string dir_;
   pid_t main_pid_ = -1;  // pulseaudio, or dbus-run-session around PipeWire
+  std::vector<pid_t> players_;
 };
 
 // Records interleaved stereo float32 at 48 kHz from a source with parec. The

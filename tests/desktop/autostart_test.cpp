@@ -38,84 +38,71 @@ std::vector<std::string> last_log(std::size_t n) {
   return lines;
 }
 
-TEST(Autostart, PlainEntryRunsTheRealExecutable) {
+// Where the entry goes and what it runs, for each kind of installation.
+TEST(Autostart, EntryPerInstallationKind) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> env;  // "@" stands for the scratch root
+    const char* extra;
+    const char* dir;  // below the scratch root
+    std::string exec, icon;
+    const char* absent;  // a home that must stay untouched, or ""
+  };
+  const std::vector<Case> cases = {
+      {"plain", {{"HOME", "@/home"}, {"SNAP", nullptr}, {"SNAP_NAME", nullptr}, {"SNAP_REAL_HOME", nullptr},
+                 {"FLATPAK_ID", nullptr}}, "", "/home", own_exe(), "velmora", ""},
+      {"snap", {{"SNAP", "/snap/velmora/12"}, {"SNAP_NAME", "velmora"}, {"HOME", "@/snap/velmora/12"},
+                {"SNAP_REAL_HOME", "@/real"}, {"FLATPAK_ID", "org.example.Ignored"}},
+       "", "/snap/velmora/12", "velmora", "/snap/velmora/current/meta/gui/icon.png", "/real"},
+      {"real home outside a snap", {{"SNAP", ""}, {"SNAP_NAME", nullptr}, {"HOME", "@/home"},
+                                    {"SNAP_REAL_HOME", "@/real"}, {"FLATPAK_ID", nullptr}},
+       "", "/real", own_exe(), "velmora", "/home"},
+      {"flatpak", {{"HOME", "@/home"}, {"SNAP", nullptr}, {"SNAP_NAME", ""}, {"SNAP_REAL_HOME", nullptr},
+                   {"FLATPAK_ID", "org.example.Velmora"}},
+       "--compact", "/home", "flatpak run org.example.Velmora --compact", "org.example.Velmora", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir root;
+    std::vector<std::string> values;
+    values.reserve(c.env.size());
+    std::vector<std::pair<const char*, const char*>> env;
+    for (auto [name, value] : c.env) {
+      if (value != nullptr && value[0] == '@') {
+        values.push_back(root.path() + (value + 1));
+        value = values.back().c_str();
+      }
+      env.emplace_back(name, value);
+    }
+    EnvGuard guard(env);
+    ASSERT_TRUE(autostart::set(true, c.extra));
+    EXPECT_EQ(read_file(root.path() + c.dir + "/.config/autostart/Velmora.desktop"), entry(c.exec, c.icon));
+    EXPECT_EQ(autostart::command(), c.exec);
+    if (c.absent[0] != '\0') EXPECT_FALSE(std::filesystem::exists(root.path() + c.absent));
+  }
+}
+
+TEST(Autostart, OnTwiceWritesTheSameBytesAndOffTwiceSucceeds) {
   TempDir home;
   EnvGuard env({{"HOME", home.path().c_str()}, {"SNAP", nullptr}, {"SNAP_NAME", nullptr},
                 {"SNAP_REAL_HOME", nullptr}, {"FLATPAK_ID", nullptr}});
   const std::string file = home.path() + "/.config/autostart/Velmora.desktop";
   EXPECT_FALSE(autostart::enabled());
   EXPECT_EQ(autostart::command(), "");
-
   ASSERT_TRUE(autostart::set(true, ""));
   EXPECT_EQ(last_log(1), std::vector<std::string>{"INFO  Autostart eingetragen"});
-  const std::string want = entry(own_exe(), "velmora");
-  EXPECT_EQ(read_file(file), want);
-  EXPECT_TRUE(autostart::enabled());
-  EXPECT_EQ(autostart::command(), own_exe());
-
-  // Switching on again rewrites the same bytes, not a second entry.
+  const std::string first = read_file(file);
   ASSERT_TRUE(autostart::set(true, ""));
-  EXPECT_EQ(read_file(file), want);
-
+  EXPECT_EQ(read_file(file), first);
+  EXPECT_TRUE(autostart::enabled());
   // The directory and its missing parents were created for the user to read.
   struct stat st {};
   ASSERT_EQ(stat((home.path() + "/.config/autostart").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0755u);
-}
 
-TEST(Autostart, ExtraArgumentsFollowTheCommandAfterOneBlank) {
-  TempDir home;
-  EnvGuard env({{"HOME", home.path().c_str()}, {"SNAP", nullptr}, {"SNAP_NAME", nullptr},
-                {"SNAP_REAL_HOME", nullptr}, {"FLATPAK_ID", nullptr}});
-  ASSERT_TRUE(autostart::set(true, "--compact"));
-  EXPECT_EQ(read_file(home.path() + "/.config/autostart/Velmora.desktop"),
-            entry(own_exe() + " --compact", "velmora"));
-  EXPECT_EQ(autostart::command(), own_exe() + " --compact");
-}
-
-TEST(Autostart, SnapEntryGoesIntoTheSnapHomeAndRunsTheSnap) {
-  TempDir root;
-  const std::string snap_home = root.path() + "/snap/velmora/12";
-  const std::string real_home = root.path() + "/real";
-  EnvGuard env({{"SNAP", "/snap/velmora/12"}, {"SNAP_NAME", "velmora"},
-                {"HOME", snap_home.c_str()}, {"SNAP_REAL_HOME", real_home.c_str()},
-                {"FLATPAK_ID", "org.example.Ignored"}});
-  ASSERT_TRUE(autostart::set(true, ""));
-  EXPECT_EQ(read_file(snap_home + "/.config/autostart/Velmora.desktop"),
-            entry("velmora", "/snap/velmora/current/meta/gui/icon.png"));
-  EXPECT_FALSE(std::filesystem::exists(real_home));
-  EXPECT_EQ(autostart::command(), "velmora");
-}
-
-TEST(Autostart, OutsideASnapTheRealHomeIsPreferred) {
-  TempDir root;
-  const std::string real_home = root.path() + "/real";
-  const std::string home = root.path() + "/home";
-  EnvGuard env({{"SNAP", ""}, {"SNAP_NAME", nullptr}, {"HOME", home.c_str()},
-                {"SNAP_REAL_HOME", real_home.c_str()}, {"FLATPAK_ID", nullptr}});
-  ASSERT_TRUE(autostart::set(true, ""));
-  EXPECT_TRUE(std::filesystem::exists(real_home + "/.config/autostart/Velmora.desktop"));
-  EXPECT_FALSE(std::filesystem::exists(home));
-}
-
-TEST(Autostart, FlatpakEntryRunsThroughFlatpak) {
-  TempDir home;
-  EnvGuard env({{"HOME", home.path().c_str()}, {"SNAP", nullptr}, {"SNAP_NAME", ""},
-                {"SNAP_REAL_HOME", nullptr}, {"FLATPAK_ID", "org.example.Velmora"}});
-  ASSERT_TRUE(autostart::set(true, "--compact"));
-  EXPECT_EQ(read_file(home.path() + "/.config/autostart/Velmora.desktop"),
-            entry("flatpak run org.example.Velmora --compact", "org.example.Velmora"));
-}
-
-TEST(Autostart, SwitchingOffTwiceSucceedsAndLogsBothTimes) {
-  TempDir home;
-  EnvGuard env({{"HOME", home.path().c_str()}, {"SNAP", nullptr}, {"SNAP_NAME", nullptr},
-                {"SNAP_REAL_HOME", nullptr}, {"FLATPAK_ID", nullptr}});
-  ASSERT_TRUE(autostart::set(true, ""));
-  ASSERT_TRUE(autostart::enabled());
   EXPECT_TRUE(autostart::set(false, ""));
   EXPECT_FALSE(autostart::enabled());
-  EXPECT_FALSE(std::filesystem::exists(home.path() + "/.config/autostart/Velmora.desktop"));
+  EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_TRUE(autostart::set(false, ""));
   EXPECT_EQ(last_log(2),
             (std::vector<std::string>{"INFO  Autostart entfernt", "INFO  Autostart entfernt"}));

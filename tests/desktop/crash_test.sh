@@ -2,36 +2,19 @@
 # Crash reports from real processes: the built program killed by SIGSEGV and
 # SIGABRT, and a small program around the handler that faults for real, crashes
 # before the final report path is known, or is ended by SIGTERM and SIGKILL.
-set -u
 bin=${1:?path to velmora}
 helper=${2:?path to desktop_helper}
-fails=0
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../private_env.sh"
 ulimit -c 0
 # In the sanitizer build the sanitizer claims the fault signals for itself and
 # would ignore the program's own handler; the handler under test must win.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}allow_user_segv_handler=1"
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
-export PULSE_SERVER="unix:$work/no-server"
 unset SNAP SNAP_NAME SNAP_REVISION FLATPAK_ID APPDIR XDG_CURRENT_DESKTOP XDG_SESSION_TYPE
-mkdir -p "$XDG_RUNTIME_DIR"
 config="$XDG_CONFIG_HOME/Velmora"
 report="$config/crash_report.txt"
 early="$XDG_RUNTIME_DIR/Velmora_crash.txt"
 log="$config/Velmora.log"
 system_line="System: $(uname -s) $(uname -r) $(uname -m)"
-fail() { echo "FAIL $*"; fails=$((fails + 1)); }
-
-wait_for() {  # wait_for SECONDS COMMAND...
-  local end=$((SECONDS + $1)); shift
-  until "$@"; do [[ $SECONDS -ge $end ]] && return 1; sleep 0.1; done
-}
 
 # Remembers the program's children (the guard) so that cleanup can end them by id.
 note_children() {

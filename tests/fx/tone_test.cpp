@@ -46,14 +46,4 @@ TEST(Tone, FlatKnobsAndZeroBlendAreExact) {
   for (size_t i = 108; i < in.size(); ++i) ASSERT_EQ(out[i], in[i - 108]) << i;
 }
 
-TEST(Tone, HalfBlendHasNoCombNotches) {
-  fx::Params p = fxtest::neutral();
-  p.knob[fx::kBlend] = 0.5f;
-  for (double hz : {1000.0, 5000.0, 10000.0, 15000.0, 19000.0}) {
-    std::vector<float> b = fxtest::sine(hz, 0.1, 28800);
-    fxtest::run(p, &b);
-    EXPECT_NEAR(fxtest::db(fxtest::tone(b, hz, 14400) / 0.1), 0.0, 0.2) << hz;
-  }
-}
-
 }  // namespace
