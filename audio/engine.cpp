@@ -25,6 +25,7 @@ std::string g_restore_hint;
 Status g_status;
 std::vector<Device> g_devices;
 bool g_takeover = true;
+bool g_list_only = false;
 
 std::mutex g_params_mtx;
 fx::Params g_params;
@@ -45,6 +46,29 @@ fx::Rack g_rack;
 
 pa_threaded_mainloop* g_ml = nullptr;
 pa_context* g_ctx = nullptr;
+
+namespace {
+
+struct LogLine {
+  int level;  // 0 info, 1 warning, 2 error
+  std::string message;
+};
+std::vector<LogLine> g_log_queue;  // control thread only
+
+}  // namespace
+
+void say_info(std::string message) { g_log_queue.push_back({0, std::move(message)}); }
+void say_warn(std::string message) { g_log_queue.push_back({1, std::move(message)}); }
+void say_error(std::string message) { g_log_queue.push_back({2, std::move(message)}); }
+
+void flush_log() {
+  for (const LogLine& l : g_log_queue) {
+    if (l.level == 0) logger::info(l.message);
+    if (l.level == 1) logger::warn(l.message);
+    if (l.level == 2) logger::error(l.message);
+  }
+  g_log_queue.clear();
+}
 
 void mark_dirty() {
   {
@@ -87,6 +111,17 @@ using namespace engine;
 using Clock = std::chrono::steady_clock;
 
 std::thread g_thread;
+
+// The orderly end is bounded whatever the server does: the pass in flight
+// gives up its waits within kAbandonMs, the teardown gets kTeardownMs.
+constexpr int kAbandonMs = 300;
+constexpr int kTeardownMs = 2300;
+
+std::int64_t cutoff_in(int ms) {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             (Clock::now() + std::chrono::milliseconds(ms)).time_since_epoch())
+      .count();
+}
 
 void sleep_ms(long ms) {
   timespec left{ms / 1000, (ms % 1000) * 1000000L};
@@ -162,7 +197,7 @@ bool connect_locked(const std::string& hint) {
       PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SINK_INPUT | PA_SUBSCRIPTION_MASK_SERVER);
   wait_op(pa_context_subscribe(g_ctx, mask, context_success_callback, nullptr));
   const char* server = pa_context_get_server(g_ctx);
-  logger::info(std::string("Tonserver verbunden: ") + (server ? server : "?"));
+  say_info(std::string("Tonserver verbunden: ") + (server ? server : "?"));
   if (g_follow.empty() && !is_reserved(hint)) g_follow = hint;
   return true;
 }
@@ -244,6 +279,7 @@ void control_loop() {
       if (!connect_locked(hint)) {
         disconnect_locked();
         pa_threaded_mainloop_unlock(g_ml);
+        flush_log();
         if (!no_server_said) {
           logger::warn("Kein Tonserver erreichbar");
           no_server_said = true;
@@ -260,19 +296,28 @@ void control_loop() {
     }
     reconcile(active, output, takeover, mute);
     pa_threaded_mainloop_unlock(g_ml);
+    flush_log();
   }
 
   bool passive;
   {
     std::lock_guard<std::mutex> lk(g_mtx);
-    passive = g_status.state == 3;
+    passive = g_status.state == 3 || g_list_only;
   }
+  // The teardown gets its own share of the orderly end's time; the pass that
+  // was running when the stop came has given up its waits by now.
+  g_wait_cutoff_ns = cutoff_in(kTeardownMs);
+  bool restored = true;
   pa_threaded_mainloop_lock(g_ml);
   // A passive run owns nothing on the server: the virtual sink there is the
   // other installation's, and tearing it down would cut that one's sound.
-  if (g_ctx && !g_ctx_lost && !passive) teardown(query(), g_follow, g_takeover);
+  if (g_ctx && !g_ctx_lost && !passive) restored = teardown(query(), g_follow, g_takeover);
   disconnect_locked();
   pa_threaded_mainloop_unlock(g_ml);
+  flush_log();
+  if (!restored) {
+    logger::warn("Tonserver antwortet nicht — der Waechter stellt den Tonweg zurueck");
+  }
   if (g_dropped.load() != 0 || g_underflows.load() != 0) {
     logger::info("Tonweg gesamt: verworfen " + std::to_string(g_dropped.load()) + " Byte in " +
                  std::to_string(g_drop_events.load()) + " Stuecken, Puffer leergelaufen " +
@@ -281,6 +326,11 @@ void control_loop() {
 }
 
 }  // namespace
+
+bool start_listing() {
+  g_list_only = true;
+  return start(false);
+}
 
 bool start(bool takeover) {
   g_takeover = takeover;
@@ -299,12 +349,15 @@ bool start(bool takeover) {
 
 void stop() {
   if (!g_ml) return;
+  g_wait_cutoff_ns = cutoff_in(kAbandonMs);
   {
     std::lock_guard<std::mutex> lk(g_mtx);
     g_quit = true;
   }
   g_cv.notify_all();
   if (g_thread.joinable()) g_thread.join();
+  g_wait_cutoff_ns = kNoCutoff;
+  g_list_only = false;
   pa_threaded_mainloop_stop(g_ml);
   pa_threaded_mainloop_free(g_ml);
   g_ml = nullptr;

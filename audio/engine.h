@@ -26,6 +26,10 @@ inline constexpr std::size_t kFrameBytes = 8;
 // dropped instead of written, so the processed sound never lags far behind.
 inline constexpr pa_usec_t kMaxPlayLatencyUsec = 300000;
 inline constexpr int kOpLimitMs = 5000;
+// The record stream's bound on the server (maxlength) and the scratch buffer
+// the capture callback processes in; blocks larger than it go in pieces.
+inline constexpr int kRecordMaxMs = 250;
+inline constexpr std::size_t kScratchFrames = 4096;
 
 struct SinkRec {
   std::uint32_t index = kNone;
@@ -48,6 +52,9 @@ struct Snapshot {
   std::vector<SinkRec> sinks;
   std::vector<InputRec> inputs;
   bool other_instance = false;
+  // Every request of the query was answered in time. An incomplete snapshot
+  // is no description of the server: nothing may be decided or published from it.
+  bool complete = false;
 };
 
 // ---- state mutex g_mtx ----
@@ -61,7 +68,8 @@ extern int g_want_mute;
 extern std::string g_restore_hint;
 extern Status g_status;
 extern std::vector<Device> g_devices;
-extern bool g_takeover;  // written by start() before the control thread exists
+extern bool g_takeover;   // written by start() before the control thread exists
+extern bool g_list_only;  // likewise: passes only look, for the device listing
 
 // ---- parameter hand-over ----
 extern std::mutex g_params_mtx;
@@ -97,6 +105,15 @@ extern std::string g_chain_head;
 extern bool g_restricted;
 extern bool g_handoff_tried;
 
+// ---- log lines of the control thread ----
+// Queued while the main-loop lock is held and written by flush_log() once it
+// is released: a slow disk must not stall the capture callback, which runs
+// under that lock. Control thread only.
+void say_info(std::string message);
+void say_warn(std::string message);
+void say_error(std::string message);
+void flush_log();
+
 // Sets g_dirty under g_mtx and wakes the control thread.
 void mark_dirty();
 
@@ -108,6 +125,11 @@ pa_proplist* client_props(const char* media_name);
 bool context_pending(pa_context* c);
 
 // ---- waits (main loop lock held; the lock is released while waiting) ----
+// Steady-clock time (ns since the clock's epoch) by which every wait ends,
+// whatever its own limit: set when the engine is asked to stop, so that the
+// orderly end is bounded even against a server that stopped answering.
+extern std::atomic<std::int64_t> g_wait_cutoff_ns;
+inline constexpr std::int64_t kNoCutoff = INT64_MAX;
 // Waits while busy(arg) holds, at most limit_ms; a 100 ms timer keeps the
 // wait from hanging on a server that never answers. True when busy ended.
 bool wait_while(bool (*busy)(void*), void* arg, int limit_ms);
@@ -117,7 +139,8 @@ void sleep_locked(int ms);
 bool wait_op(pa_operation* op, int limit_ms = kOpLimitMs);
 // Sets the server's default sink; with confirm it also waits (at most 1 s)
 // until the server reports it, which on PipeWire happens a moment later.
-void set_default(const std::string& sink, int limit_ms, bool confirm = true);
+// True when the server answered the request in time.
+bool set_default(const std::string& sink, int limit_ms, bool confirm = true);
 
 // Completion callback of operations whose result is not needed: it only wakes
 // the waiting thread.
@@ -148,6 +171,9 @@ void open_play(const std::string& sink);
 void drop_stream(pa_stream** s);
 bool stream_usable(pa_stream* s);
 void apply_mute(const std::string& target, bool mute);
+// Sizes the capture callback's scratch buffer (kScratchFrames); done when the
+// record stream opens, so the callback itself never allocates.
+void prepare_capture();
 // The capture callback's work on one block of interleaved stereo float32.
 void handle_block(const void* data, std::size_t bytes);
 // Whether a block may be written with this playback latency reading.
@@ -157,7 +183,9 @@ bool latency_allows_write(int get_latency_result, pa_usec_t latency, int negativ
 void reconcile(bool active, const std::string& output, bool takeover, int mute);
 void publish(const Snapshot& s, const std::string& target, bool output_missing, bool routed,
              bool select_output);
-void teardown(Snapshot snap, const std::string& restore_to, bool takeover);
+// True when the routing is back: every request answered and the guard disarmed.
+// Otherwise the guard stays armed and a later pass (or the guard) finishes it.
+bool teardown(Snapshot snap, const std::string& restore_to, bool takeover);
 // The engine gave the default back itself: its next takeover is no fight.
 void forget_takeovers();
 

@@ -5,7 +5,6 @@
 #include <array>
 #include <chrono>
 
-#include "app/logger.h"
 #include "audio/engine.h"
 #include "audio/guard.h"
 
@@ -53,7 +52,7 @@ void move_input(std::uint32_t input, std::uint32_t sink) {
 void say_chain(int situation, const char* message) {
   if (g_chain_said == situation) return;
   g_chain_said = situation;
-  logger::info(message);
+  say_info(message);
 }
 
 bool has_sibling_sink(const Snapshot& s) {
@@ -123,7 +122,7 @@ bool chain_head_correction(Snapshot* snap, const std::string& target, bool outpu
   const Clock::time_point now = Clock::now();
   if (g_fixes.count >= 3 && now - g_fixes.oldest() <= std::chrono::seconds(20)) {
     if (!g_reset_said) {
-      logger::warn("Kette: Standard wird staendig umgestellt — keine weitere Korrektur");
+      say_warn("Kette: Standard wird staendig umgestellt — keine weitere Korrektur");
       g_reset_said = true;
     }
     return true;
@@ -131,7 +130,7 @@ bool chain_head_correction(Snapshot* snap, const std::string& target, bool outpu
   g_fixes.record(now);
   const std::string head_name = head->name;
   const std::uint32_t head_index = head->index;
-  logger::info("Kette: Standard an den Kopf der Kette (" + head_name + "), war " +
+  say_info("Kette: Standard an den Kopf der Kette (" + head_name + "), war " +
                snap->default_sink);
   set_default(head_name, 2000);
   const std::uint32_t own_client = pa_context_get_index(g_ctx);
@@ -159,7 +158,7 @@ bool chain_head_correction(Snapshot* snap, const std::string& target, bool outpu
 bool handover(Snapshot* snap, const std::string& target, bool output_missing) {
   g_handoff_tried = true;
   g_chain_head = is_upstream_sink(snap->default_sink) ? snap->default_sink : "";
-  logger::info("Uebergabe an die Kette: Standard kurz auf die eigene Senke");
+  say_info("Uebergabe an die Kette: Standard kurz auf die eigene Senke");
   set_default(kSinkName, 2000);
   bool feeds = false;
   for (int i = 0; i < 30 && !feeds; ++i) {
@@ -174,11 +173,11 @@ bool handover(Snapshot* snap, const std::string& target, bool output_missing) {
       sleep_locked(100);
       *snap = query();
     }
-    logger::info("Kette steht: " + (snap->default_sink.empty() ? "?" : snap->default_sink) +
+    say_info("Kette steht: " + (snap->default_sink.empty() ? "?" : snap->default_sink) +
                  " ... -> Kompressor -> " + target);
     chained = true;
   } else {
-    logger::warn("Geschwister folgt nicht — Kompressor bleibt neben der Kette");
+    say_warn("Geschwister folgt nicht — Kompressor bleibt neben der Kette");
     if (!g_chain_head.empty() && find_sink(*snap, g_chain_head)) set_default(g_chain_head, 2000);
     *snap = query();
   }
@@ -212,7 +211,7 @@ bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, b
             now - g_takeover_fight.oldest() < std::chrono::seconds(20)) {
           g_restricted = true;
           give_up = true;
-          logger::warn(
+          say_warn(
               "Ein anderes Programm stellt das Standardgeraet staendig zurueck — der Kompressor "
               "gibt nach, der Nutzer waehlt die Senke selbst");
         }
@@ -243,7 +242,7 @@ bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, b
           mark_dirty();
         } else if (!ours) {
           g_restricted = true;
-          logger::warn(
+          say_warn(
               "Standardgeraet laesst sich hier nicht setzen (eingeschraenkte Umgebung) — der "
               "Nutzer waehlt die Senke selbst");
         }
@@ -274,7 +273,7 @@ void effect_path(Snapshot* snap, const std::string& target, bool output_missing,
   if (const SinkRec* own = find_sink(*snap, kSinkName)) {
     if (g_module == kNone) {
       g_module = own->owner_module;
-      logger::info("Virtuelle Senke vom letzten Lauf uebernommen");
+      say_info("Virtuelle Senke vom letzten Lauf uebernommen");
     }
   } else {
     sink_new = true;
@@ -335,9 +334,9 @@ void forget_takeovers() { g_takeover_fight = TimeRing<4>{}; }
 
 void publish(const Snapshot& s, const std::string& target, bool output_missing, bool routed,
              bool select_output) {
-  // A connection that died during the pass left empty answers behind; the
-  // next cycle reconnects and publishes the truth (state 2 until then).
-  if (g_ctx && pa_context_get_state(g_ctx) != PA_CONTEXT_READY) return;
+  // A connection that died or a server that stopped answering during the
+  // pass left empty answers behind; the next pass publishes the truth.
+  if (!s.complete) return;
   const SinkRec* t = find_sink(s, target);
   bool muted = t && t->muted;
   if (routed && !muted) {
@@ -364,9 +363,27 @@ void publish(const Snapshot& s, const std::string& target, bool output_missing, 
 
 void reconcile(bool active, const std::string& output, bool takeover, int mute) {
   Snapshot snap = query();
-  // Empty answers of a connection that just died must not read as "no
-  // devices": that would forget the followed device and disarm the guard.
-  if (pa_context_get_state(g_ctx) != PA_CONTEXT_READY) return;
+  // Empty answers of a connection that died or of a server that stopped
+  // answering must not read as "no devices": that would forget the followed
+  // device, tear the routing down and disarm the guard. The pass changes
+  // nothing and the next one asks again.
+  if (!snap.complete) {
+    mark_dirty();
+    return;
+  }
+
+  if (g_list_only) {
+    // Listing the devices must not touch anything: a leftover sink, or one
+    // that another run is just setting up, stays as it is.
+    follow_default(snap);
+    std::vector<Device> list = device_list(snap);
+    std::lock_guard<std::mutex> lk(g_mtx);
+    g_status.routed = false;
+    g_status.state = snap.other_instance ? 3 : 1;
+    g_status.follow = g_follow;
+    g_devices = std::move(list);
+    return;
+  }
 
   if (snap.other_instance && g_module == kNone) {
     drop_stream(&g_play);
@@ -385,7 +402,7 @@ void reconcile(bool active, const std::string& output, bool takeover, int mute) 
       g_devices = std::move(list);
     }
     if (!g_passive_said) {
-      logger::warn("Eine andere Installation laeuft — diese bleibt passiv");
+      say_warn("Eine andere Installation laeuft — diese bleibt passiv");
       g_passive_said = true;
     }
     return;

@@ -89,5 +89,20 @@ run_once
 cmp -s "$work/edited" "$file.manipuliert" || fail "hand-edited file was not set aside"
 expect tube_preset "b:preset_vintage"
 
+# A stop that takes long (a server that accepts the connection and never
+# answers): the settings are saved before the engine stops, so a session
+# manager that kills the program during the stop does not lose them.
+rm -f "$file" "$file.bak"
+python3 -c 'import socket,sys,time; s=socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(16); time.sleep(60)' "$work/silent" &
+silent=$!
+for _ in $(seq 50); do [[ -S "$work/silent" ]] && break; sleep 0.1; done
+PULSE_SERVER="unix:$work/silent" "$bin" --headless --size 900x700 >"$work/out" 2>&1 &
+pid=$!
+for _ in $(seq 100); do grep -qx "$pid" "$cfg/Velmora.lock" 2>/dev/null && break; sleep 0.1; done
+kill -TERM "$pid"; sleep 1.5; kill -KILL "$pid" 2>/dev/null; wait "$pid"
+pid=
+kill "$silent"; wait "$silent" 2>/dev/null
+expect win_w 900
+
 [[ $fails -eq 0 ]] && echo "start switches: all passed"
 exit $((fails > 0))
