@@ -14,7 +14,7 @@
 
 namespace audio::engine {
 
-std::mutex g_mtx;
+Mutex g_mtx;
 std::condition_variable g_cv;
 bool g_dirty = true;
 bool g_quit = false;
@@ -27,12 +27,12 @@ std::vector<Device> g_devices;
 bool g_takeover = true;
 bool g_list_only = false;
 
-std::mutex g_params_mtx;
+Mutex g_params_mtx;
 fx::Params g_params;
 std::atomic<std::uint32_t> g_params_version{1};
 std::uint32_t g_applied_version = 0;
 
-std::mutex g_pass_mtx;
+Mutex g_pass_mtx;
 double g_pass_sum[2] = {0, 0};
 float g_pass_peak[2] = {0, 0};
 std::uint64_t g_pass_n = 0;
@@ -45,6 +45,7 @@ std::atomic<bool> g_ctx_lost{false};
 fx::Rack g_rack;
 
 pa_threaded_mainloop* g_ml = nullptr;
+MainLoopLock g_loop;
 pa_context* g_ctx = nullptr;
 
 namespace {
@@ -72,7 +73,7 @@ void flush_log() {
 
 void mark_dirty() {
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     g_dirty = true;
   }
   g_cv.notify_all();
@@ -164,9 +165,9 @@ void context_event_callback(pa_context*, pa_subscription_event_type_t t, std::ui
   }
 }
 
-bool context_connecting(void*) { return context_pending(g_ctx); }
+bool context_connecting(void*) VLM_REQUIRES(g_loop) { return context_pending(g_ctx); }
 
-void disconnect_locked() {
+void disconnect_locked() VLM_REQUIRES(g_loop) {
   drop_stream(&g_rec);
   drop_stream(&g_play);
   g_rec_source.clear();
@@ -181,7 +182,7 @@ void disconnect_locked() {
 }
 
 // Creates and connects a context; true when it is ready and subscribed.
-bool connect_locked(const std::string& hint) {
+bool connect_locked(const std::string& hint) VLM_REQUIRES(g_loop) {
   pa_proplist* pl = client_props("control");
   g_ctx = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(g_ml), "Velmora", pl);
   pa_proplist_free(pl);
@@ -227,31 +228,42 @@ void report_stats(StatsBase* b) {
   b->underflows = under;
 }
 
+// Waits on the condition variable with g_mtx held as the analysis sees it;
+// the condition variable releases and retakes the same mutex meanwhile.
+std::cv_status wait_cv_until(Clock::time_point t) VLM_REQUIRES(g_mtx) {
+  std::unique_lock<std::mutex> lk(g_mtx, std::adopt_lock);
+  const std::cv_status r = g_cv.wait_until(lk, t);
+  lk.release();
+  return r;
+}
+
 // Waits for the next reason to run a pass. False when the loop is to end.
-// *run tells whether this cycle makes a pass.
-bool wait_for_work(bool* run) {
-  std::unique_lock<std::mutex> lk(g_mtx);
+// *run tells whether this cycle makes a pass; connected is the control
+// thread's own knowledge of its connection.
+bool wait_for_work(bool* run, bool connected) VLM_EXCLUDES(g_mtx) {
+  Lock lk(g_mtx);
   *run = true;
   if (g_quit) return false;
   if (g_dirty) return true;
   const Clock::time_point deadline = Clock::now() + std::chrono::seconds(2);
   while (!g_dirty && !g_quit) {
-    if (g_cv.wait_until(lk, deadline) == std::cv_status::timeout) break;
+    if (wait_cv_until(deadline) == std::cv_status::timeout) break;
   }
   if (g_quit) return false;
   // Without news the loop still retries a missing or lost connection and
   // keeps looking whether the other installation is still there.
-  if (!g_dirty) *run = g_ctx == nullptr || g_ctx_lost || g_status.state == 3;
+  if (!g_dirty) *run = !connected || g_ctx_lost || g_status.state == 3;
   return true;
 }
 
 void control_loop() {
   bool no_server_said = false;
+  bool connected = false;  // g_ctx != nullptr, as this thread (its only writer) left it
   StatsBase stats;
   for (;;) {
     report_stats(&stats);
     bool run = false;
-    if (!wait_for_work(&run)) break;
+    if (!wait_for_work(&run, connected)) break;
     if (!run) continue;
     sleep_ms(60);
 
@@ -259,7 +271,7 @@ void control_loop() {
     std::string output, hint;
     int mute;
     {
-      std::lock_guard<std::mutex> lk(g_mtx);
+      Lock lk(g_mtx);
       if (g_quit) break;
       active = g_want_active;
       takeover = g_takeover;
@@ -270,7 +282,7 @@ void control_loop() {
       g_want_mute = -1;
     }
 
-    pa_threaded_mainloop_lock(g_ml);
+    g_loop.lock(g_ml);
     if (g_ctx_lost) {
       disconnect_locked();
       g_module = kNone;
@@ -278,14 +290,15 @@ void control_loop() {
     if (!g_ctx) {
       if (!connect_locked(hint)) {
         disconnect_locked();
-        pa_threaded_mainloop_unlock(g_ml);
+        connected = false;
+        g_loop.unlock(g_ml);
         flush_log();
         if (!no_server_said) {
           logger::warn("Kein Tonserver erreichbar");
           no_server_said = true;
         }
         {
-          std::lock_guard<std::mutex> lk(g_mtx);
+          Lock lk(g_mtx);
           g_status.routed = false;
           g_status.state = 2;
           g_dirty = true;
@@ -295,25 +308,26 @@ void control_loop() {
       no_server_said = false;
     }
     reconcile(active, output, takeover, mute);
-    pa_threaded_mainloop_unlock(g_ml);
+    connected = g_ctx != nullptr;
+    g_loop.unlock(g_ml);
     flush_log();
   }
 
   bool passive;
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     passive = g_status.state == 3 || g_list_only;
   }
   // The teardown gets its own share of the orderly end's time; the pass that
   // was running when the stop came has given up its waits by now.
   g_wait_cutoff_ns = cutoff_in(kTeardownMs);
   bool restored = true;
-  pa_threaded_mainloop_lock(g_ml);
+  g_loop.lock(g_ml);
   // A passive run owns nothing on the server: the virtual sink there is the
   // other installation's, and tearing it down would cut that one's sound.
   if (g_ctx && !g_ctx_lost && !passive) restored = teardown(query(), g_follow, g_takeover);
   disconnect_locked();
-  pa_threaded_mainloop_unlock(g_ml);
+  g_loop.unlock(g_ml);
   flush_log();
   if (!restored) {
     logger::warn("Tonserver antwortet nicht — der Waechter stellt den Tonweg zurueck");
@@ -351,7 +365,7 @@ void stop() {
   if (!g_ml) return;
   g_wait_cutoff_ns = cutoff_in(kAbandonMs);
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     g_quit = true;
   }
   g_cv.notify_all();
@@ -365,7 +379,7 @@ void stop() {
 
 void set_active(bool on) {
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     if (g_want_active == on) return;
     g_want_active = on;
   }
@@ -374,7 +388,7 @@ void set_active(bool on) {
 
 void set_output(const std::string& sink) {
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     if (g_want_output == sink) return;
     g_want_output = sink;
   }
@@ -383,7 +397,7 @@ void set_output(const std::string& sink) {
 
 void set_mute(bool on) {
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     g_status.muted = on;
     g_want_mute = on ? 1 : 0;
   }
@@ -391,13 +405,13 @@ void set_mute(bool on) {
 }
 
 void set_restore_hint(const std::string& sink) {
-  std::lock_guard<std::mutex> lk(g_mtx);
+  Lock lk(g_mtx);
   g_restore_hint = sink;
 }
 
 void set_params(const fx::Params& p) {
   {
-    std::lock_guard<std::mutex> lk(g_params_mtx);
+    Lock lk(g_params_mtx);
     g_params = p;
   }
   g_params_version.fetch_add(1);
@@ -406,14 +420,14 @@ void set_params(const fx::Params& p) {
 void take_meters(fx::Meters* out) {
   bool routed;
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     routed = g_status.routed;
   }
   fx::Meters m{};
   m.detector_db = -120.0f;
   g_rack.take_meters(&m);
   {
-    std::lock_guard<std::mutex> lk(g_pass_mtx);
+    Lock lk(g_pass_mtx);
     if (!routed && g_pass_n > 0) {
       m = fx::Meters{};
       m.detector_db = -120.0f;
@@ -436,12 +450,12 @@ int latency_frames() { return g_rack.latency(); }
 std::int64_t limiter_blocks() { return g_rack.limiter_blocks(); }
 
 std::vector<Device> devices() {
-  std::lock_guard<std::mutex> lk(g_mtx);
+  Lock lk(g_mtx);
   return g_devices;
 }
 
 Status status() {
-  std::lock_guard<std::mutex> lk(g_mtx);
+  Lock lk(g_mtx);
   return g_status;
 }
 

@@ -44,7 +44,7 @@ std::vector<Device> device_list(const Snapshot& s) {
   return list;
 }
 
-void move_input(std::uint32_t input, std::uint32_t sink) {
+void move_input(std::uint32_t input, std::uint32_t sink) VLM_REQUIRES(g_loop) {
   wait_op(pa_context_move_sink_input_by_index(g_ctx, input, sink, context_success_callback,
                                               nullptr));
 }
@@ -62,7 +62,7 @@ bool has_sibling_sink(const Snapshot& s) {
   return false;
 }
 
-void follow_default(const Snapshot& s) {
+void follow_default(const Snapshot& s) VLM_REQUIRES(g_loop) {
   if (is_real_device(s.default_sink) && find_sink(s, s.default_sink)) {
     g_follow = s.default_sink;
     return;
@@ -71,7 +71,7 @@ void follow_default(const Snapshot& s) {
 
   std::string hint;
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     hint = g_restore_hint;
   }
   // The default points at a virtual sink (ours left over, or a sibling's):
@@ -101,7 +101,7 @@ void follow_default(const Snapshot& s) {
 
 // Puts the head of the sibling chain back as the default so that new programs
 // play into the first sibling. False when the pass ended (already published).
-bool chain_head_correction(Snapshot* snap, const std::string& target, bool output_missing) {
+bool chain_head_correction(Snapshot* snap, const std::string& target, bool output_missing) VLM_REQUIRES(g_loop) {
   const SinkRec* head = nullptr;
   for (const SinkRec& r : snap->sinks) {
     if (!is_upstream_sink(r.name)) continue;
@@ -155,7 +155,7 @@ bool chain_head_correction(Snapshot* snap, const std::string& target, bool outpu
 // A sibling runs but plays to a real device: point the default at our sink for
 // a moment so that the sibling, which follows the default, plays into us.
 // False when the pass ended.
-bool handover(Snapshot* snap, const std::string& target, bool output_missing) {
+bool handover(Snapshot* snap, const std::string& target, bool output_missing) VLM_REQUIRES(g_loop) {
   g_handoff_tried = true;
   g_chain_head = is_upstream_sink(snap->default_sink) ? snap->default_sink : "";
   say_info("Uebergabe an die Kette: Standard kurz auf die eigene Senke");
@@ -191,7 +191,7 @@ bool handover(Snapshot* snap, const std::string& target, bool output_missing) {
 
 // Makes our sink the default and brings the other programs onto it. Returns
 // select_output: whether the user has to pick the virtual device by hand.
-bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, bool sink_new) {
+bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, bool sink_new) VLM_REQUIRES(g_loop) {
   if (!takeover) {
     *snap = query();
     return false;
@@ -268,7 +268,7 @@ bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, b
 }
 
 void effect_path(Snapshot* snap, const std::string& target, bool output_missing,
-                 bool takeover) {
+                 bool takeover) VLM_REQUIRES(g_loop) {
   bool sink_new = false;
   if (const SinkRec* own = find_sink(*snap, kSinkName)) {
     if (g_module == kNone) {
@@ -348,7 +348,7 @@ void publish(const Snapshot& s, const std::string& target, bool output_missing, 
   if (t) description = t->description.empty() ? t->name : t->description;
   const bool chained = routed && chain_feeds_us(s);
 
-  std::lock_guard<std::mutex> lk(g_mtx);
+  Lock lk(g_mtx);
   g_devices = std::move(list);
   g_status.state = 1;
   g_status.routed = routed;
@@ -377,7 +377,7 @@ void reconcile(bool active, const std::string& output, bool takeover, int mute) 
     // that another run is just setting up, stays as it is.
     follow_default(snap);
     std::vector<Device> list = device_list(snap);
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     g_status.routed = false;
     g_status.state = snap.other_instance ? 3 : 1;
     g_status.follow = g_follow;
@@ -395,7 +395,7 @@ void reconcile(bool active, const std::string& output, bool takeover, int mute) 
     follow_default(snap);
     std::vector<Device> list = device_list(snap);
     {
-      std::lock_guard<std::mutex> lk(g_mtx);
+      Lock lk(g_mtx);
       g_status.routed = false;
       g_status.state = 3;
       g_status.follow = g_follow;

@@ -13,6 +13,7 @@ using Clock = std::chrono::steady_clock;
 constexpr pa_usec_t kTickUsec = 100 * PA_USEC_PER_MSEC;
 
 void wait_tick_callback(pa_mainloop_api*, pa_time_event* e, const struct timeval*, void*) {
+  g_loop.assert_held();
   pa_threaded_mainloop_signal(g_ml, 0);
   pa_context_rttime_restart(g_ctx, e, pa_rtclock_now() + kTickUsec);
 }

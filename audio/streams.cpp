@@ -28,13 +28,13 @@ pa_channel_map stereo_map() {
   return m;
 }
 
-std::string server_error() { return pa_strerror(pa_context_errno(g_ctx)); }
+std::string server_error() VLM_REQUIRES(g_loop) { return pa_strerror(pa_context_errno(g_ctx)); }
 
 // A failure that repeats pass after pass is logged when it first appears and
 // again only after the thing worked in between (or failed differently).
 struct Said {
   std::string last;
-  bool first(const std::string& message) {
+  bool first(const std::string& message) VLM_REQUIRES(g_loop) {
     if (message == last) return false;
     last = message;
     return true;
@@ -60,6 +60,7 @@ void stream_state_callback(pa_stream* s, void*) {
 }
 
 void stream_read_callback(pa_stream* s, size_t, void*) {
+  g_loop.assert_held();
   for (;;) {
     if (pa_stream_readable_size(s) == 0) return;
     const void* data = nullptr;
@@ -85,7 +86,7 @@ bool stream_creating(void* s) {
 
 // Waits up to 3 s for a new stream; a stream that is not ready by then is
 // left to the next pass, which the dirty mark makes sure happens.
-bool wait_stream_ready(pa_stream* s) {
+bool wait_stream_ready(pa_stream* s) VLM_REQUIRES(g_loop) {
   wait_while(stream_creating, s, 3000);
   if (pa_stream_get_state(s) == PA_STREAM_READY) return true;
   mark_dirty();
@@ -94,19 +95,19 @@ bool wait_stream_ready(pa_stream* s) {
 
 // The parameter set changes hands without waiting: if the main thread holds
 // the lock right now, this block keeps the old set and the next one retries.
-void take_new_params() {
+void take_new_params() VLM_REQUIRES(g_loop) {
   const std::uint32_t version = g_params_version.load(std::memory_order_acquire);
   if (version == g_applied_version) return;
-  std::unique_lock<std::mutex> lk(g_params_mtx, std::try_to_lock);
-  if (!lk.owns_lock()) return;
+  if (!g_params_mtx.try_lock()) return;
   g_applied_version = g_params_version.load(std::memory_order_acquire);
   g_rack.set_params(g_params);
+  g_params_mtx.unlock();
 }
 
 // Processes and plays one captured block in pieces of the scratch buffer's
 // size, which was fixed when the record stream opened: a large block after a
 // stall never makes the audio path allocate.
-void process_routed(const void* data, std::size_t frames) {
+void process_routed(const void* data, std::size_t frames) VLM_REQUIRES(g_loop) {
   take_new_params();
   const std::size_t piece_frames = g_scratch.size() / kChannels;
   if (piece_frames == 0) return;
@@ -142,7 +143,7 @@ void measure_levels(const float* x, std::size_t frames) {
     if (l > peak_l) peak_l = l;
     if (r > peak_r) peak_r = r;
   }
-  std::lock_guard<std::mutex> lk(g_pass_mtx);
+  Lock lk(g_pass_mtx);
   g_pass_sum[0] += sum_l;
   g_pass_sum[1] += sum_r;
   if (peak_l > g_pass_peak[0]) g_pass_peak[0] = peak_l;

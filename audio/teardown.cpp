@@ -16,7 +16,7 @@ namespace {
 
 // Hands the sibling chain back: the sibling follows the default away from our
 // sink, then its own sink becomes the default again.
-void release_chain(Snapshot* snap, const std::string& restore_to) {
+void release_chain(Snapshot* snap, const std::string& restore_to) VLM_REQUIRES(g_loop) {
   const std::string head =
       is_upstream_sink(snap->default_sink) ? snap->default_sink : g_chain_head;
   set_default(restore_to, 1000);
