@@ -3,7 +3,7 @@
 # and leaves the lock file alone; a lock file holding "1" or garbage signals nobody.
 set -u
 bin=${1:?path to velmora}
-enolck=${2:?path to the flock-fails-with-ENOLCK preload library}
+faults=${2:?path to the io_faults preload library}
 fails=0
 work=$(mktemp -d)
 pids=()
@@ -76,7 +76,7 @@ pids=()
 rm -rf "$lock"; echo "$$" >"$lock"
 trap 'got_usr1=1' USR1
 got_usr1=0
-LD_PRELOAD="$enolck" ASAN_OPTIONS=verify_asan_link_order=0 "$bin" --headless >/dev/null 2>&1 &
+VLM_FAULT_FLOCK=1 LD_PRELOAD="$faults" ASAN_OPTIONS=verify_asan_link_order=0 "$bin" --headless >/dev/null 2>&1 &
 p=$!; pids+=("$p")
 sleep 1
 kill -0 "$p" 2>/dev/null || fail "a lock failing with ENOLCK stopped the start"

@@ -4,6 +4,7 @@
 set -u
 bin=${1:?path to velmora}
 dump=${2:?path to settings_dump}
+faults=${3:?path to the io_faults preload library}
 fails=0
 work=$(mktemp -d)
 pid=
@@ -88,6 +89,11 @@ cp "$file" "$work/edited"
 run_once
 cmp -s "$work/edited" "$file.manipuliert" || fail "hand-edited file was not set aside"
 expect tube_preset "b:preset_vintage"
+
+# A file that cannot be read (an I/O error) is not damaged: it stays in place.
+rm -f "$file.manipuliert"
+VLM_FAULT_READ=/settings.dat LD_PRELOAD="$faults" ASAN_OPTIONS=verify_asan_link_order=0 "$dump" >/dev/null
+[[ -f "$file" && ! -e "$file.manipuliert" ]] || fail "an unreadable settings file was set aside"
 
 # A stop that takes long (a server that accepts the connection and never
 # answers): the settings are saved before the engine stops, so a session
