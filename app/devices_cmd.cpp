@@ -13,8 +13,8 @@ using sys::sleep_ms;
 }  // namespace
 
 int run() {
-  // No takeover: listing must leave the default device and other programs alone.
-  audio::start(false);
+  // Listing leaves the server exactly as it is.
+  audio::start_listing();
   // State 3: another run of the program owns the routing; the server is
   // reached all the same and the device list is current.
   auto reached = [](const audio::Status& st) { return st.state == 1 || st.state == 3; };

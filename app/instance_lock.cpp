@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -21,6 +22,14 @@ bool acquire(const std::string& path) {
   int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd < 0) return true;
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // Only a lock held by someone else means another instance. Any other
+    // failure (ENOLCK on a network home directory, say) says nothing about
+    // the pid in the file: start without the lock, as when the file cannot
+    // be opened, and above all signal nobody.
+    if (errno != EWOULDBLOCK) {
+      ::close(fd);
+      return true;
+    }
     char buf[32] = {};
     ssize_t n = ::pread(fd, buf, sizeof buf - 1, 0);
     ::close(fd);

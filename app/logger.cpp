@@ -47,6 +47,24 @@ void init(const std::string& dir, const std::string& name) {
   g_f = std::fopen(g_path.c_str(), "we");
 }
 
+void prepare(const std::string& dir, const std::string& name) {
+  std::lock_guard<std::mutex> lock(g_m);
+  if (g_f != nullptr) return;
+  g_path = dir + "/" + name + ".log";
+}
+
+void claim() {
+  std::lock_guard<std::mutex> lock(g_m);
+  if (g_f != nullptr || g_path.empty()) return;
+  g_f = std::fopen(g_path.c_str(), "we");
+  if (g_f == nullptr) return;
+  for (const std::string& line : g_tail) {
+    std::fwrite(line.data(), 1, line.size(), g_f);
+    std::fputc('\n', g_f);
+  }
+  std::fflush(g_f);
+}
+
 // The two five-character tags carry a trailing blank so every message starts
 // in the same column.
 void info(const std::string& message) { write_line("INFO ", message); }

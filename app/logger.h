@@ -12,6 +12,14 @@ namespace logger {
 // When the file cannot be opened, lines still reach the in-memory tail.
 void init(const std::string& dir, const std::string& name);
 
+// Names the file without opening it: until claim(), lines reach the tail
+// only. A run that turns out not to be the program's only instance (or only
+// lists the devices) never claims, so the running instance's log survives.
+void prepare(const std::string& dir, const std::string& name);
+// Opens the prepared file (truncated) and writes into it the lines logged so
+// far that are still in the tail; later lines follow as with init().
+void claim();
+
 void info(const std::string& message);
 void warn(const std::string& message);
 void error(const std::string& message);

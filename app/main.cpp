@@ -38,8 +38,9 @@ int normal_run(const std::vector<std::string>& args) {
   theme::set_dark(s.theme != "light");
 
   const std::string dir = paths::config_dir();
-  logger::init(dir, "Velmora");
+  logger::prepare(dir, "Velmora");
   crash_handler::set_log_path(logger::file_path());
+  guard::set_log_path(logger::file_path());
   crash_handler::set_report_path(dir + "/crash_report.txt");
   autostart::migrate();
   logger::info(std::string("Velmora ") + cli::kVersion + " (Build " + cli::kBuild + ", " +
@@ -53,6 +54,8 @@ int normal_run(const std::vector<std::string>& args) {
     return 0;
   }
 
+  // Only the one running instance writes the log file.
+  logger::claim();
   start_state::apply(args, &s);
 
   std::string report;
@@ -78,9 +81,12 @@ int normal_run(const std::vector<std::string>& args) {
   // Without a window for machines without a display and for services.
   const int code = cli::has(args, "--headless") ? headless::run(&s) : run_gui(&s);
 
+  // Saved before the engine stops: a stop against a slow server takes its
+  // time, and a session manager may not wait for it. The stop changes
+  // nothing that is saved.
+  settings::save(s);
   audio::stop();
   guard::stop();
-  settings::save(s);
   logger::info("Beendet");
   logger::shutdown();
   return code;

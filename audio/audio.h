@@ -31,6 +31,9 @@ struct Status {
 };
 
 bool start(bool takeover);
+// Starts the engine for the device listing: it connects and publishes the
+// status and the devices, and changes nothing on the server.
+bool start_listing();
 void stop();
 void set_active(bool on);
 void set_output(const std::string& sink);
@@ -45,7 +48,9 @@ Status status();
 bool has_system_filter();
 void setup_devices();
 void remove_system_filter();
-// The guard's restore after a crash, on its own connection, without threads.
-bool rescue(const std::string& restore_to);
+// The guard's restore after a crash, on its own connection, without threads,
+// bounded in time. 0: the routing is back; 1: no server runs (the routing
+// died with it); 2: the server did not answer in time (try again).
+int rescue(const std::string& restore_to);
 
 }  // namespace audio

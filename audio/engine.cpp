@@ -15,7 +15,7 @@
 
 namespace audio::engine {
 
-std::mutex g_mtx;
+Mutex g_mtx;
 std::condition_variable g_cv;
 bool g_dirty = true;
 bool g_quit = false;
@@ -26,13 +26,14 @@ std::string g_restore_hint;
 Status g_status;
 std::vector<Device> g_devices;
 bool g_takeover = true;
+bool g_list_only = false;
 
-std::mutex g_params_mtx;
+Mutex g_params_mtx;
 fx::Params g_params;
 std::atomic<std::uint32_t> g_params_version{1};
 std::uint32_t g_applied_version = 0;
 
-std::mutex g_pass_mtx;
+Mutex g_pass_mtx;
 double g_pass_sum[2] = {0, 0};
 float g_pass_peak[2] = {0, 0};
 std::uint64_t g_pass_n = 0;
@@ -45,11 +46,35 @@ std::atomic<bool> g_ctx_lost{false};
 fx::Rack g_rack;
 
 pa_threaded_mainloop* g_ml = nullptr;
+MainLoopLock g_loop;
 pa_context* g_ctx = nullptr;
+
+namespace {
+
+struct LogLine {
+  int level;  // 0 info, 1 warning, 2 error
+  std::string message;
+};
+std::vector<LogLine> g_log_queue;  // control thread only
+
+}  // namespace
+
+void say_info(std::string message) { g_log_queue.push_back({0, std::move(message)}); }
+void say_warn(std::string message) { g_log_queue.push_back({1, std::move(message)}); }
+void say_error(std::string message) { g_log_queue.push_back({2, std::move(message)}); }
+
+void flush_log() {
+  for (const LogLine& l : g_log_queue) {
+    if (l.level == 0) logger::info(l.message);
+    if (l.level == 1) logger::warn(l.message);
+    if (l.level == 2) logger::error(l.message);
+  }
+  g_log_queue.clear();
+}
 
 void mark_dirty() {
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     g_dirty = true;
   }
   g_cv.notify_all();
@@ -90,6 +115,16 @@ using Clock = std::chrono::steady_clock;
 std::thread g_thread;
 
 using sys::sleep_ms;
+// The orderly end is bounded whatever the server does: the pass in flight
+// gives up its waits within kAbandonMs, the teardown gets kTeardownMs.
+constexpr int kAbandonMs = 300;
+constexpr int kTeardownMs = 2300;
+
+std::int64_t cutoff_in(int ms) {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             (Clock::now() + std::chrono::milliseconds(ms)).time_since_epoch())
+      .count();
+}
 
 void context_state_callback(pa_context* c, void*) {
   switch (pa_context_get_state(c)) {
@@ -126,9 +161,9 @@ void context_event_callback(pa_context*, pa_subscription_event_type_t t, std::ui
   }
 }
 
-bool context_connecting(void*) { return context_pending(g_ctx); }
+bool context_connecting(void*) VLM_REQUIRES(g_loop) { return context_pending(g_ctx); }
 
-void disconnect_locked() {
+void disconnect_locked() VLM_REQUIRES(g_loop) {
   drop_stream(&g_rec);
   drop_stream(&g_play);
   g_rec_source.clear();
@@ -143,7 +178,7 @@ void disconnect_locked() {
 }
 
 // Creates and connects a context; true when it is ready and subscribed.
-bool connect_locked(const std::string& hint) {
+bool connect_locked(const std::string& hint) VLM_REQUIRES(g_loop) {
   pa_proplist* pl = client_props("control");
   g_ctx = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(g_ml), "Velmora", pl);
   pa_proplist_free(pl);
@@ -159,7 +194,7 @@ bool connect_locked(const std::string& hint) {
       PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SINK_INPUT | PA_SUBSCRIPTION_MASK_SERVER);
   wait_op(pa_context_subscribe(g_ctx, mask, context_success_callback, nullptr));
   const char* server = pa_context_get_server(g_ctx);
-  logger::info(std::string("Tonserver verbunden: ") + (server ? server : "?"));
+  say_info(std::string("Tonserver verbunden: ") + (server ? server : "?"));
   if (g_follow.empty() && !is_reserved(hint)) g_follow = hint;
   return true;
 }
@@ -189,31 +224,42 @@ void report_stats(StatsBase* b) {
   b->underflows = under;
 }
 
+// Waits on the condition variable with g_mtx held as the analysis sees it;
+// the condition variable releases and retakes the same mutex meanwhile.
+std::cv_status wait_cv_until(Clock::time_point t) VLM_REQUIRES(g_mtx) {
+  std::unique_lock<std::mutex> lk(g_mtx, std::adopt_lock);
+  const std::cv_status r = g_cv.wait_until(lk, t);
+  lk.release();
+  return r;
+}
+
 // Waits for the next reason to run a pass. False when the loop is to end.
-// *run tells whether this cycle makes a pass.
-bool wait_for_work(bool* run) {
-  std::unique_lock<std::mutex> lk(g_mtx);
+// *run tells whether this cycle makes a pass; connected is the control
+// thread's own knowledge of its connection.
+bool wait_for_work(bool* run, bool connected) VLM_EXCLUDES(g_mtx) {
+  Lock lk(g_mtx);
   *run = true;
   if (g_quit) return false;
   if (g_dirty) return true;
   const Clock::time_point deadline = Clock::now() + std::chrono::seconds(2);
   while (!g_dirty && !g_quit) {
-    if (g_cv.wait_until(lk, deadline) == std::cv_status::timeout) break;
+    if (wait_cv_until(deadline) == std::cv_status::timeout) break;
   }
   if (g_quit) return false;
   // Without news the loop still retries a missing or lost connection and
   // keeps looking whether the other installation is still there.
-  if (!g_dirty) *run = g_ctx == nullptr || g_ctx_lost || g_status.state == 3;
+  if (!g_dirty) *run = !connected || g_ctx_lost || g_status.state == 3;
   return true;
 }
 
 void control_loop() {
   bool no_server_said = false;
+  bool connected = false;  // g_ctx != nullptr, as this thread (its only writer) left it
   StatsBase stats;
   for (;;) {
     report_stats(&stats);
     bool run = false;
-    if (!wait_for_work(&run)) break;
+    if (!wait_for_work(&run, connected)) break;
     if (!run) continue;
     sleep_ms(60);
 
@@ -221,7 +267,7 @@ void control_loop() {
     std::string output, hint;
     int mute;
     {
-      std::lock_guard<std::mutex> lk(g_mtx);
+      Lock lk(g_mtx);
       if (g_quit) break;
       active = g_want_active;
       takeover = g_takeover;
@@ -232,7 +278,7 @@ void control_loop() {
       g_want_mute = -1;
     }
 
-    pa_threaded_mainloop_lock(g_ml);
+    g_loop.lock(g_ml);
     if (g_ctx_lost) {
       disconnect_locked();
       g_module = kNone;
@@ -240,13 +286,15 @@ void control_loop() {
     if (!g_ctx) {
       if (!connect_locked(hint)) {
         disconnect_locked();
-        pa_threaded_mainloop_unlock(g_ml);
+        connected = false;
+        g_loop.unlock(g_ml);
+        flush_log();
         if (!no_server_said) {
           logger::warn("Kein Tonserver erreichbar");
           no_server_said = true;
         }
         {
-          std::lock_guard<std::mutex> lk(g_mtx);
+          Lock lk(g_mtx);
           g_status.routed = false;
           g_status.state = 2;
           g_dirty = true;
@@ -256,20 +304,30 @@ void control_loop() {
       no_server_said = false;
     }
     reconcile(active, output, takeover, mute);
-    pa_threaded_mainloop_unlock(g_ml);
+    connected = g_ctx != nullptr;
+    g_loop.unlock(g_ml);
+    flush_log();
   }
 
   bool passive;
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
-    passive = g_status.state == 3;
+    Lock lk(g_mtx);
+    passive = g_status.state == 3 || g_list_only;
   }
-  pa_threaded_mainloop_lock(g_ml);
+  // The teardown gets its own share of the orderly end's time; the pass that
+  // was running when the stop came has given up its waits by now.
+  g_wait_cutoff_ns = cutoff_in(kTeardownMs);
+  bool restored = true;
+  g_loop.lock(g_ml);
   // A passive run owns nothing on the server: the virtual sink there is the
   // other installation's, and tearing it down would cut that one's sound.
-  if (g_ctx && !g_ctx_lost && !passive) teardown(query(), g_follow, g_takeover);
+  if (g_ctx && !g_ctx_lost && !passive) restored = teardown(query(), g_follow, g_takeover);
   disconnect_locked();
-  pa_threaded_mainloop_unlock(g_ml);
+  g_loop.unlock(g_ml);
+  flush_log();
+  if (!restored) {
+    logger::warn("Tonserver antwortet nicht — der Waechter stellt den Tonweg zurueck");
+  }
   if (g_dropped.load() != 0 || g_underflows.load() != 0) {
     logger::info("Tonweg gesamt: verworfen " + std::to_string(g_dropped.load()) + " Byte in " +
                  std::to_string(g_drop_events.load()) + " Stuecken, Puffer leergelaufen " +
@@ -278,6 +336,11 @@ void control_loop() {
 }
 
 }  // namespace
+
+bool start_listing() {
+  g_list_only = true;
+  return start(false);
+}
 
 bool start(bool takeover) {
   g_takeover = takeover;
@@ -296,12 +359,15 @@ bool start(bool takeover) {
 
 void stop() {
   if (!g_ml) return;
+  g_wait_cutoff_ns = cutoff_in(kAbandonMs);
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     g_quit = true;
   }
   g_cv.notify_all();
   if (g_thread.joinable()) g_thread.join();
+  g_wait_cutoff_ns = kNoCutoff;
+  g_list_only = false;
   pa_threaded_mainloop_stop(g_ml);
   pa_threaded_mainloop_free(g_ml);
   g_ml = nullptr;
@@ -309,7 +375,7 @@ void stop() {
 
 void set_active(bool on) {
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     if (g_want_active == on) return;
     g_want_active = on;
   }
@@ -318,7 +384,7 @@ void set_active(bool on) {
 
 void set_output(const std::string& sink) {
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     if (g_want_output == sink) return;
     g_want_output = sink;
   }
@@ -327,7 +393,7 @@ void set_output(const std::string& sink) {
 
 void set_mute(bool on) {
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     g_status.muted = on;
     g_want_mute = on ? 1 : 0;
   }
@@ -335,13 +401,13 @@ void set_mute(bool on) {
 }
 
 void set_restore_hint(const std::string& sink) {
-  std::lock_guard<std::mutex> lk(g_mtx);
+  Lock lk(g_mtx);
   g_restore_hint = sink;
 }
 
 void set_params(const fx::Params& p) {
   {
-    std::lock_guard<std::mutex> lk(g_params_mtx);
+    Lock lk(g_params_mtx);
     g_params = p;
   }
   g_params_version.fetch_add(1);
@@ -350,14 +416,14 @@ void set_params(const fx::Params& p) {
 void take_meters(fx::Meters* out) {
   bool routed;
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     routed = g_status.routed;
   }
   fx::Meters m{};
   m.detector_db = -120.0f;
   g_rack.take_meters(&m);
   {
-    std::lock_guard<std::mutex> lk(g_pass_mtx);
+    Lock lk(g_pass_mtx);
     if (!routed && g_pass_n > 0) {
       m = fx::Meters{};
       m.detector_db = -120.0f;
@@ -380,12 +446,12 @@ int latency_frames() { return g_rack.latency(); }
 std::int64_t limiter_blocks() { return g_rack.limiter_blocks(); }
 
 std::vector<Device> devices() {
-  std::lock_guard<std::mutex> lk(g_mtx);
+  Lock lk(g_mtx);
   return g_devices;
 }
 
 Status status() {
-  std::lock_guard<std::mutex> lk(g_mtx);
+  Lock lk(g_mtx);
   return g_status;
 }
 

@@ -8,6 +8,8 @@ namespace guard {
 void start();  // before any other thread exists
 void armed(const std::string& sink);
 void disarmed();
+// Where the guard writes its own lines (it restores after this process is gone).
+void set_log_path(const std::string& path);
 void stop();   // safe to call twice
 
 // Sends the protocol to an already open descriptor instead of a forked guard;

@@ -5,7 +5,6 @@
 #include <array>
 #include <chrono>
 
-#include "app/logger.h"
 #include "audio/engine.h"
 #include "audio/guard.h"
 
@@ -45,7 +44,7 @@ std::vector<Device> device_list(const Snapshot& s) {
   return list;
 }
 
-void move_input(std::uint32_t input, std::uint32_t sink) {
+void move_input(std::uint32_t input, std::uint32_t sink) VLM_REQUIRES(g_loop) {
   wait_op(pa_context_move_sink_input_by_index(g_ctx, input, sink, context_success_callback,
                                               nullptr));
 }
@@ -53,7 +52,7 @@ void move_input(std::uint32_t input, std::uint32_t sink) {
 void say_chain(int situation, const char* message) {
   if (g_chain_said == situation) return;
   g_chain_said = situation;
-  logger::info(message);
+  say_info(message);
 }
 
 bool has_sibling_sink(const Snapshot& s) {
@@ -63,7 +62,7 @@ bool has_sibling_sink(const Snapshot& s) {
   return false;
 }
 
-void follow_default(const Snapshot& s) {
+void follow_default(const Snapshot& s) VLM_REQUIRES(g_loop) {
   if (is_real_device(s.default_sink) && find_sink(s, s.default_sink)) {
     g_follow = s.default_sink;
     return;
@@ -72,7 +71,7 @@ void follow_default(const Snapshot& s) {
 
   std::string hint;
   {
-    std::lock_guard<std::mutex> lk(g_mtx);
+    Lock lk(g_mtx);
     hint = g_restore_hint;
   }
   // The default points at a virtual sink (ours left over, or a sibling's):
@@ -102,7 +101,7 @@ void follow_default(const Snapshot& s) {
 
 // Puts the head of the sibling chain back as the default so that new programs
 // play into the first sibling. False when the pass ended (already published).
-bool chain_head_correction(Snapshot* snap, const std::string& target, bool output_missing) {
+bool chain_head_correction(Snapshot* snap, const std::string& target, bool output_missing) VLM_REQUIRES(g_loop) {
   const SinkRec* head = nullptr;
   for (const SinkRec& r : snap->sinks) {
     if (!is_upstream_sink(r.name)) continue;
@@ -123,7 +122,7 @@ bool chain_head_correction(Snapshot* snap, const std::string& target, bool outpu
   const Clock::time_point now = Clock::now();
   if (g_fixes.count >= 3 && now - g_fixes.oldest() <= std::chrono::seconds(20)) {
     if (!g_reset_said) {
-      logger::warn("Kette: Standard wird staendig umgestellt — keine weitere Korrektur");
+      say_warn("Kette: Standard wird staendig umgestellt — keine weitere Korrektur");
       g_reset_said = true;
     }
     return true;
@@ -131,7 +130,7 @@ bool chain_head_correction(Snapshot* snap, const std::string& target, bool outpu
   g_fixes.record(now);
   const std::string head_name = head->name;
   const std::uint32_t head_index = head->index;
-  logger::info("Kette: Standard an den Kopf der Kette (" + head_name + "), war " +
+  say_info("Kette: Standard an den Kopf der Kette (" + head_name + "), war " +
                snap->default_sink);
   set_default(head_name, 2000);
   const std::uint32_t own_client = pa_context_get_index(g_ctx);
@@ -156,10 +155,10 @@ bool chain_head_correction(Snapshot* snap, const std::string& target, bool outpu
 // A sibling runs but plays to a real device: point the default at our sink for
 // a moment so that the sibling, which follows the default, plays into us.
 // False when the pass ended.
-bool handover(Snapshot* snap, const std::string& target, bool output_missing) {
+bool handover(Snapshot* snap, const std::string& target, bool output_missing) VLM_REQUIRES(g_loop) {
   g_handoff_tried = true;
   g_chain_head = is_upstream_sink(snap->default_sink) ? snap->default_sink : "";
-  logger::info("Uebergabe an die Kette: Standard kurz auf die eigene Senke");
+  say_info("Uebergabe an die Kette: Standard kurz auf die eigene Senke");
   set_default(kSinkName, 2000);
   bool feeds = false;
   for (int i = 0; i < 30 && !feeds; ++i) {
@@ -174,11 +173,11 @@ bool handover(Snapshot* snap, const std::string& target, bool output_missing) {
       sleep_locked(100);
       *snap = query();
     }
-    logger::info("Kette steht: " + (snap->default_sink.empty() ? "?" : snap->default_sink) +
+    say_info("Kette steht: " + (snap->default_sink.empty() ? "?" : snap->default_sink) +
                  " ... -> Kompressor -> " + target);
     chained = true;
   } else {
-    logger::warn("Geschwister folgt nicht — Kompressor bleibt neben der Kette");
+    say_warn("Geschwister folgt nicht — Kompressor bleibt neben der Kette");
     if (!g_chain_head.empty() && find_sink(*snap, g_chain_head)) set_default(g_chain_head, 2000);
     *snap = query();
   }
@@ -192,7 +191,7 @@ bool handover(Snapshot* snap, const std::string& target, bool output_missing) {
 
 // Makes our sink the default and brings the other programs onto it. Returns
 // select_output: whether the user has to pick the virtual device by hand.
-bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, bool sink_new) {
+bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, bool sink_new) VLM_REQUIRES(g_loop) {
   if (!takeover) {
     *snap = query();
     return false;
@@ -212,7 +211,7 @@ bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, b
             now - g_takeover_fight.oldest() < std::chrono::seconds(20)) {
           g_restricted = true;
           give_up = true;
-          logger::warn(
+          say_warn(
               "Ein anderes Programm stellt das Standardgeraet staendig zurueck — der Kompressor "
               "gibt nach, der Nutzer waehlt die Senke selbst");
         }
@@ -243,7 +242,7 @@ bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, b
           mark_dirty();
         } else if (!ours) {
           g_restricted = true;
-          logger::warn(
+          say_warn(
               "Standardgeraet laesst sich hier nicht setzen (eingeschraenkte Umgebung) — der "
               "Nutzer waehlt die Senke selbst");
         }
@@ -269,12 +268,12 @@ bool takeover_branch(Snapshot* snap, const std::string& target, bool takeover, b
 }
 
 void effect_path(Snapshot* snap, const std::string& target, bool output_missing,
-                 bool takeover) {
+                 bool takeover) VLM_REQUIRES(g_loop) {
   bool sink_new = false;
   if (const SinkRec* own = find_sink(*snap, kSinkName)) {
     if (g_module == kNone) {
       g_module = own->owner_module;
-      logger::info("Virtuelle Senke vom letzten Lauf uebernommen");
+      say_info("Virtuelle Senke vom letzten Lauf uebernommen");
     }
   } else {
     sink_new = true;
@@ -335,9 +334,9 @@ void forget_takeovers() { g_takeover_fight = TimeRing<4>{}; }
 
 void publish(const Snapshot& s, const std::string& target, bool output_missing, bool routed,
              bool select_output) {
-  // A connection that died during the pass left empty answers behind; the
-  // next cycle reconnects and publishes the truth (state 2 until then).
-  if (g_ctx && pa_context_get_state(g_ctx) != PA_CONTEXT_READY) return;
+  // A connection that died or a server that stopped answering during the
+  // pass left empty answers behind; the next pass publishes the truth.
+  if (!s.complete) return;
   const SinkRec* t = find_sink(s, target);
   bool muted = t && t->muted;
   if (routed && !muted) {
@@ -349,7 +348,7 @@ void publish(const Snapshot& s, const std::string& target, bool output_missing, 
   if (t) description = t->description.empty() ? t->name : t->description;
   const bool chained = routed && chain_feeds_us(s);
 
-  std::lock_guard<std::mutex> lk(g_mtx);
+  Lock lk(g_mtx);
   g_devices = std::move(list);
   g_status.state = 1;
   g_status.routed = routed;
@@ -364,9 +363,27 @@ void publish(const Snapshot& s, const std::string& target, bool output_missing, 
 
 void reconcile(bool active, const std::string& output, bool takeover, int mute) {
   Snapshot snap = query();
-  // Empty answers of a connection that just died must not read as "no
-  // devices": that would forget the followed device and disarm the guard.
-  if (pa_context_get_state(g_ctx) != PA_CONTEXT_READY) return;
+  // Empty answers of a connection that died or of a server that stopped
+  // answering must not read as "no devices": that would forget the followed
+  // device, tear the routing down and disarm the guard. The pass changes
+  // nothing and the next one asks again.
+  if (!snap.complete) {
+    mark_dirty();
+    return;
+  }
+
+  if (g_list_only) {
+    // Listing the devices must not touch anything: a leftover sink, or one
+    // that another run is just setting up, stays as it is.
+    follow_default(snap);
+    std::vector<Device> list = device_list(snap);
+    Lock lk(g_mtx);
+    g_status.routed = false;
+    g_status.state = snap.other_instance ? 3 : 1;
+    g_status.follow = g_follow;
+    g_devices = std::move(list);
+    return;
+  }
 
   if (snap.other_instance && g_module == kNone) {
     drop_stream(&g_play);
@@ -378,14 +395,14 @@ void reconcile(bool active, const std::string& output, bool takeover, int mute) 
     follow_default(snap);
     std::vector<Device> list = device_list(snap);
     {
-      std::lock_guard<std::mutex> lk(g_mtx);
+      Lock lk(g_mtx);
       g_status.routed = false;
       g_status.state = 3;
       g_status.follow = g_follow;
       g_devices = std::move(list);
     }
     if (!g_passive_said) {
-      logger::warn("Eine andere Installation laeuft — diese bleibt passiv");
+      say_warn("Eine andere Installation laeuft — diese bleibt passiv");
       g_passive_said = true;
     }
     return;

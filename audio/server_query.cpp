@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstring>
 
-#include "app/logger.h"
 #include "audio/engine.h"
 
 namespace audio::engine {
@@ -14,6 +13,7 @@ using Clock = std::chrono::steady_clock;
 constexpr pa_usec_t kTickUsec = 100 * PA_USEC_PER_MSEC;
 
 void wait_tick_callback(pa_mainloop_api*, pa_time_event* e, const struct timeval*, void*) {
+  g_loop.assert_held();
   pa_threaded_mainloop_signal(g_ml, 0);
   pa_context_rttime_restart(g_ctx, e, pa_rtclock_now() + kTickUsec);
 }
@@ -77,6 +77,21 @@ void source_output_info_callback(pa_context* c, const pa_source_output_info* i, 
 
 }  // namespace
 
+std::atomic<std::int64_t> g_wait_cutoff_ns{kNoCutoff};
+
+namespace {
+
+// A wait ends at its own limit or at the stop cutoff, whichever comes first;
+// the cutoff is read on every turn because a stop may come during the wait.
+bool wait_over(Clock::time_point own) {
+  const Clock::time_point now = Clock::now();
+  if (now >= own) return true;
+  const std::int64_t cutoff = g_wait_cutoff_ns.load();
+  return cutoff != kNoCutoff && now >= Clock::time_point{std::chrono::nanoseconds(cutoff)};
+}
+
+}  // namespace
+
 bool wait_while(bool (*busy)(void*), void* arg, int limit_ms) {
   if (!busy(arg)) return true;
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(limit_ms);
@@ -90,7 +105,7 @@ bool wait_while(bool (*busy)(void*), void* arg, int limit_ms) {
       done = true;
       break;
     }
-    if (Clock::now() >= deadline || !tick) break;
+    if (wait_over(deadline) || !tick) break;
     pa_threaded_mainloop_wait(g_ml);
   }
   if (tick) pa_threaded_mainloop_get_api(g_ml)->time_free(tick);
@@ -105,7 +120,7 @@ bool wait_op(pa_operation* op, int limit_ms) {
   if (!done) {
     // A server that hangs makes every request of a pass run late: one
     // warning until a request is answered in time again.
-    if (!g_unanswered_said) logger::warn("Tonserver antwortet nicht — Anfrage verworfen");
+    if (!g_unanswered_said) say_warn("Tonserver antwortet nicht — Anfrage verworfen");
     g_unanswered_said = true;
     pa_operation_cancel(op);
   } else {
@@ -123,17 +138,19 @@ std::string query_default() {
   return s.default_sink;
 }
 
-void set_default(const std::string& sink, int limit_ms, bool confirm) {
+bool set_default(const std::string& sink, int limit_ms, bool confirm) {
   pa_operation* op =
       pa_context_set_default_sink(g_ctx, sink.c_str(), context_success_callback, nullptr);
-  if (!op) return;
-  if (!wait_op(op, limit_ms) || !confirm) return;
+  if (!op) return false;
+  if (!wait_op(op, limit_ms)) return false;
+  if (!confirm) return true;
   // PipeWire's pulse server acknowledges the request before its session
   // manager has made the change; the snapshot taken next must already see it.
   for (int i = 0; i < 10; ++i) {
-    if (query_default() == sink) return;
+    if (query_default() == sink) return true;
     sleep_locked(100);
   }
+  return true;
 }
 
 namespace {
@@ -193,10 +210,13 @@ bool chain_feeds_us(const Snapshot& s) {
 
 Snapshot query() {
   Snapshot s;
-  wait_op(pa_context_get_server_info(g_ctx, server_info_callback, &s));
-  wait_op(pa_context_get_sink_info_list(g_ctx, sink_info_callback, &s));
-  wait_op(pa_context_get_sink_input_info_list(g_ctx, sink_input_info_callback, &s));
-  wait_op(pa_context_get_source_output_info_list(g_ctx, source_output_info_callback, &s));
+  // Stops at the first request left unanswered: the rest would wait in vain.
+  s.complete = wait_op(pa_context_get_server_info(g_ctx, server_info_callback, &s)) &&
+               wait_op(pa_context_get_sink_info_list(g_ctx, sink_info_callback, &s)) &&
+               wait_op(pa_context_get_sink_input_info_list(g_ctx, sink_input_info_callback, &s)) &&
+               wait_op(pa_context_get_source_output_info_list(g_ctx, source_output_info_callback,
+                                                              &s)) &&
+               pa_context_get_state(g_ctx) == PA_CONTEXT_READY;
   const std::uint32_t own = pa_context_get_index(g_ctx);
   for (const InputRec& in : s.inputs) {
     if (in.ours && in.client != own) s.other_instance = true;

@@ -2,10 +2,10 @@
 // capture callback that runs the rack, and muting.
 #include <pulse/pulseaudio.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "app/logger.h"
 #include "audio/engine.h"
 
 namespace audio::engine {
@@ -28,13 +28,13 @@ pa_channel_map stereo_map() {
   return m;
 }
 
-std::string server_error() { return pa_strerror(pa_context_errno(g_ctx)); }
+std::string server_error() VLM_REQUIRES(g_loop) { return pa_strerror(pa_context_errno(g_ctx)); }
 
 // A failure that repeats pass after pass is logged when it first appears and
 // again only after the thing worked in between (or failed differently).
 struct Said {
   std::string last;
-  bool first(const std::string& message) {
+  bool first(const std::string& message) VLM_REQUIRES(g_loop) {
     if (message == last) return false;
     last = message;
     return true;
@@ -60,6 +60,7 @@ void stream_state_callback(pa_stream* s, void*) {
 }
 
 void stream_read_callback(pa_stream* s, size_t, void*) {
+  g_loop.assert_held();
   for (;;) {
     if (pa_stream_readable_size(s) == 0) return;
     const void* data = nullptr;
@@ -85,34 +86,49 @@ bool stream_creating(void* s) {
 
 // Waits up to 3 s for a new stream; a stream that is not ready by then is
 // left to the next pass, which the dirty mark makes sure happens.
-bool wait_stream_ready(pa_stream* s) {
+bool wait_stream_ready(pa_stream* s) VLM_REQUIRES(g_loop) {
   wait_while(stream_creating, s, 3000);
   if (pa_stream_get_state(s) == PA_STREAM_READY) return true;
   mark_dirty();
   return false;
 }
 
-void process_routed(const void* data, std::size_t frames) {
-  const std::size_t n = frames * kChannels;
-  if (g_scratch.size() < n) g_scratch.resize(n);
-  std::memcpy(g_scratch.data(), data, frames * kFrameBytes);
-  if (g_params_version.load(std::memory_order_acquire) != g_applied_version) {
-    std::lock_guard<std::mutex> lk(g_params_mtx);
-    g_applied_version = g_params_version.load(std::memory_order_acquire);
-    g_rack.set_params(g_params);
-  }
-  g_rack.process(g_scratch.data(), static_cast<int>(frames));
+// The parameter set changes hands without waiting: if the main thread holds
+// the lock right now, this block keeps the old set and the next one retries.
+void take_new_params() VLM_REQUIRES(g_loop) {
+  const std::uint32_t version = g_params_version.load(std::memory_order_acquire);
+  if (version == g_applied_version) return;
+  if (!g_params_mtx.try_lock()) return;
+  g_applied_version = g_params_version.load(std::memory_order_acquire);
+  g_rack.set_params(g_params);
+  g_params_mtx.unlock();
+}
 
-  if (!g_play || pa_stream_get_state(g_play) != PA_STREAM_READY) return;
-  pa_usec_t latency = 0;
-  int negative = 0;
-  const int r = pa_stream_get_latency(g_play, &latency, &negative);
-  const std::size_t bytes = frames * kFrameBytes;
-  if (latency_allows_write(r, latency, negative)) {
-    pa_stream_write(g_play, g_scratch.data(), bytes, nullptr, 0, PA_SEEK_RELATIVE);
-  } else {
-    g_dropped.fetch_add(bytes);
-    g_drop_events.fetch_add(1);
+// Processes and plays one captured block in pieces of the scratch buffer's
+// size, which was fixed when the record stream opened: a large block after a
+// stall never makes the audio path allocate.
+void process_routed(const void* data, std::size_t frames) VLM_REQUIRES(g_loop) {
+  take_new_params();
+  const std::size_t piece_frames = g_scratch.size() / kChannels;
+  if (piece_frames == 0) return;
+  const auto* in = static_cast<const unsigned char*>(data);
+  const bool playing = g_play && pa_stream_get_state(g_play) == PA_STREAM_READY;
+  for (std::size_t done = 0; done < frames;) {
+    const std::size_t n = std::min(piece_frames, frames - done);
+    const std::size_t bytes = n * kFrameBytes;
+    std::memcpy(g_scratch.data(), in + done * kFrameBytes, bytes);
+    done += n;
+    g_rack.process(g_scratch.data(), static_cast<int>(n));
+    if (!playing) continue;
+    pa_usec_t latency = 0;
+    int negative = 0;
+    const int r = pa_stream_get_latency(g_play, &latency, &negative);
+    if (latency_allows_write(r, latency, negative)) {
+      pa_stream_write(g_play, g_scratch.data(), bytes, nullptr, 0, PA_SEEK_RELATIVE);
+    } else {
+      g_dropped.fetch_add(bytes);
+      g_drop_events.fetch_add(1);
+    }
   }
 }
 
@@ -127,7 +143,7 @@ void measure_levels(const float* x, std::size_t frames) {
     if (l > peak_l) peak_l = l;
     if (r > peak_r) peak_r = r;
   }
-  std::lock_guard<std::mutex> lk(g_pass_mtx);
+  Lock lk(g_pass_mtx);
   g_pass_sum[0] += sum_l;
   g_pass_sum[1] += sum_r;
   if (peak_l > g_pass_peak[0]) g_pass_peak[0] = peak_l;
@@ -136,6 +152,8 @@ void measure_levels(const float* x, std::size_t frames) {
 }
 
 }  // namespace
+
+void prepare_capture() { g_scratch.assign(kScratchFrames * kChannels, 0.0f); }
 
 bool latency_allows_write(int get_latency_result, pa_usec_t latency, int negative) {
   return get_latency_result < 0 || negative != 0 || latency <= kMaxPlayLatencyUsec;
@@ -185,12 +203,12 @@ bool load_sink() {
                                  &idx));
   if (idx == kNone) {
     const std::string message = "Virtuelle Senke nicht ladbar: " + server_error();
-    if (g_load_said.first(message)) logger::error(message);
+    if (g_load_said.first(message)) say_error(message);
     return false;
   }
   g_load_said.clear();
   g_module = idx;
-  logger::info("Virtuelle Senke geladen (Modul " + std::to_string(idx) + ")");
+  say_info("Virtuelle Senke geladen (Modul " + std::to_string(idx) + ")");
   return true;
 }
 
@@ -203,12 +221,15 @@ void open_record(const std::string& source, bool routed) {
   if (!g_rec) return;
   pa_stream_set_state_callback(g_rec, stream_state_callback, nullptr);
   pa_stream_set_read_callback(g_rec, stream_read_callback, nullptr);
+  // The server keeps at most kRecordMaxMs for us; what piles up beyond that
+  // during a stall is dropped there instead of arriving as one huge block.
   pa_buffer_attr attr;
-  attr.maxlength = static_cast<std::uint32_t>(-1);
+  attr.maxlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kRecordMaxMs * PA_USEC_PER_MSEC, &kSpec));
   attr.tlength = static_cast<std::uint32_t>(-1);
   attr.prebuf = static_cast<std::uint32_t>(-1);
   attr.minreq = static_cast<std::uint32_t>(-1);
   attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(10 * PA_USEC_PER_MSEC, &kSpec));
+  prepare_capture();
   g_rec_routed = routed;
   int flags = PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE;
   if (!routed) flags |= PA_STREAM_DONT_INHIBIT_AUTO_SUSPEND;
@@ -221,7 +242,7 @@ void open_record(const std::string& source, bool routed) {
     return;
   }
   const std::string message = "Aufnahme von " + source + " nicht moeglich: " + server_error();
-  if (g_record_said.first(message)) logger::warn(message);
+  if (g_record_said.first(message)) say_warn(message);
   drop_stream(&g_rec);
   g_rec_source.clear();
 }
@@ -260,7 +281,7 @@ void open_play(const std::string& sink) {
     return;
   }
   const std::string message = "Wiedergabe auf " + sink + " nicht moeglich: " + server_error();
-  if (g_play_said.first(message)) logger::warn(message);
+  if (g_play_said.first(message)) say_warn(message);
   drop_stream(&g_play);
   g_play_sink.clear();
 }
@@ -272,7 +293,7 @@ void apply_mute(const std::string& target, bool mute) {
     wait_op(pa_context_set_sink_mute_by_name(g_ctx, kSinkName, 0, context_success_callback,
                                              nullptr));
   }
-  logger::info(mute ? "Stumm" : "Stumm aufgehoben");
+  say_info(mute ? "Stumm" : "Stumm aufgehoben");
 }
 
 }  // namespace audio::engine

@@ -31,6 +31,8 @@ char g_report[kPathBytes];
 char g_early[kPathBytes];
 char g_log[kPathBytes];
 void* g_frames[kMaxFrames];
+// The main thread's signal stack; 64 KiB hold the report writer and backtrace().
+alignas(16) char g_alt_stack[64 * 1024];
 
 constexpr int kSignals[] = {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL, SIGTRAP};
 
@@ -111,10 +113,23 @@ void write_report(int fd, int sig) {
   put(fd, "\n=== end of report ===\n");
 }
 
-void on_crash(int sig) {
+int open_report() {
   // O_NOFOLLOW: the early path may lie in a shared /tmp, where a planted
   // link must not redirect the report onto another file.
-  int fd = ::open(g_report, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (g_early[0] != '\0') {
+    return ::open(g_report, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+  }
+  // Still the early path: created exclusively, so nothing planted there is
+  // written through. A report of our own left from an earlier crash goes first.
+  struct stat st;
+  if (::lstat(g_report, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) {
+    ::unlink(g_report);
+  }
+  return ::open(g_report, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+}
+
+void on_crash(int sig) {
+  int fd = open_report();
   if (fd >= 0) {
     // A report left from an earlier crash keeps its old mode through O_TRUNC.
     ::fchmod(fd, 0600);
@@ -187,11 +202,18 @@ void install() {
   void* one[1];
   ::backtrace(one, 1);
 
+  // A stack overflow leaves no stack to run the handler on: it runs on its own.
+  stack_t alt;
+  std::memset(&alt, 0, sizeof alt);
+  alt.ss_sp = g_alt_stack;
+  alt.ss_size = sizeof g_alt_stack;
+  const bool on_alt = ::sigaltstack(&alt, nullptr) == 0;
+
   struct sigaction sa;
   std::memset(&sa, 0, sizeof sa);
   sa.sa_handler = on_crash;
   sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_RESETHAND;
+  sa.sa_flags = SA_RESETHAND | (on_alt ? SA_ONSTACK : 0);
   for (int sig : kSignals) ::sigaction(sig, &sa, nullptr);
 }
 

@@ -123,7 +123,9 @@ Rack::Rack() : impl_(std::make_unique<Impl>()) { impl_->init(); }
 Rack::~Rack() = default;
 
 void Rack::set_format(float rate) {
-  if (!(rate > 0.0f) || static_cast<double>(rate) == impl_->rate) return;
+  // Only rates a sound server can run at: anything else (NaN, infinity,
+  // absurd values) would reach the integer conversions of the set-up.
+  if (!(rate >= 1000.0f && rate <= 768000.0f) || static_cast<double>(rate) == impl_->rate) return;
   impl_->rate = rate;
   impl_->init();
 }

@@ -18,7 +18,9 @@ namespace {
 
 constexpr std::size_t kMaxFileBytes = 1048576;
 
-enum ReadResult { kLoaded = 0, kMissing = 1, kDamaged = 2 };
+// kUnreadable: the system could not read the file (an I/O error). That says
+// nothing about its contents, so it is not set aside like a damaged one.
+enum ReadResult { kLoaded = 0, kMissing = 1, kDamaged = 2, kUnreadable = 3 };
 
 // Reads at most limit + 1 bytes so that an oversized file costs no more than
 // that. Returns false on a read error.
@@ -47,7 +49,7 @@ int read_sealed(const std::string& path, Settings* s) {
   std::string sealed;
   const bool read_ok = read_capped(fd, kMaxFileBytes, &sealed);
   ::close(fd);
-  if (!read_ok) return kDamaged;
+  if (!read_ok) return kUnreadable;
   if (sealed.empty()) return kMissing;
   if (sealed.size() > kMaxFileBytes) return kDamaged;
   // A file shorter than it claimed to be was cut while being read.
@@ -102,6 +104,8 @@ Settings load() {
     const std::string aside = path + ".manipuliert";
     std::rename(path.c_str(), aside.c_str());
     logger::warn("Einstellungen beschaedigt — beiseitegelegt als " + aside);
+  } else if (rc == kUnreadable) {
+    logger::warn("Einstellungen nicht lesbar (E/A-Fehler): " + path);
   }
   Settings from_backup;
   if (read_sealed(path + ".bak", &from_backup) == kLoaded) {

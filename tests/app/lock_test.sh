@@ -2,6 +2,7 @@
 # Single-instance lock with real processes: the second start signals the first
 # and leaves the lock file alone; a lock file holding "1" or garbage signals nobody.
 bin=${1:?path to velmora}
+faults=${2:?path to the io_faults preload library}
 source "$(dirname "$0")/../private_env.sh"
 lock="$XDG_CONFIG_HOME/Velmora/Velmora.lock"
 log="$XDG_CONFIG_HOME/Velmora/Velmora.log"
@@ -19,6 +20,11 @@ second_out=$("$bin" --headless 2>&1); code=$?
 [[ "$(cat "$lock")" == "$before" ]] || fail "second start touched the lock file"
 wait_for 5 grep -q "Zweiter Start" "$log" || fail "first instance did not receive SIGUSR1"
 kill -0 "$first" 2>/dev/null || fail "first instance died of SIGUSR1"
+# Neither the second start nor a device listing touches the running one's log.
+"$bin" --devices >/dev/null 2>&1
+[[ $(grep -c "INFO  Velmora " "$log") -eq 1 ]] || fail "another run wrote into the log"
+[[ $(tr -cd '\000' <"$log" | wc -c) -eq 0 ]] || fail "the log was truncated under the running instance"
+head -n 1 "$log" | grep -q "INFO  Velmora " || fail "the log lost its start line"
 
 kill -TERM "$first"; wait "$first"; code=$?
 [[ $code -eq 0 ]] || fail "first instance exit $code after SIGTERM"
@@ -48,6 +54,19 @@ rm -f "$lock"; mkdir "$lock"
 p=$!; pids+=("$p")
 sleep 1
 kill -0 "$p" 2>/dev/null || fail "start stopped by an unopenable lock file"
+kill -TERM "$p"; wait "$p"
+pids=()
+
+# A lock that fails for another reason than being held (ENOLCK on a network
+# home directory) is no other instance: start without it, signal nobody.
+rm -rf "$lock"; echo "$$" >"$lock"
+trap 'got_usr1=1' USR1
+got_usr1=0
+VLM_FAULT_FLOCK=1 LD_PRELOAD="$faults" ASAN_OPTIONS=verify_asan_link_order=0 "$bin" --headless >/dev/null 2>&1 &
+p=$!; pids+=("$p")
+sleep 1
+kill -0 "$p" 2>/dev/null || fail "a lock failing with ENOLCK stopped the start"
+[[ $got_usr1 -eq 0 ]] || fail "a lock failing with ENOLCK signalled the pid in the file"
 kill -TERM "$p"; wait "$p"
 pids=()
 

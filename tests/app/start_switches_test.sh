@@ -3,6 +3,7 @@
 # SIGTERM, and the settings it saved are read back through the store's own code.
 bin=${1:?path to velmora}
 dump=${2:?path to settings_dump}
+faults=${3:?path to the io_faults preload library}
 source "$(dirname "$0")/../private_env.sh"
 cfg="$XDG_CONFIG_HOME/Velmora"
 file="$cfg/settings.dat"
@@ -63,6 +64,25 @@ expect win_w 800
 expect active 0
 run_once
 expect active 1
+
+# A file that cannot be read (an I/O error) is not damaged: it stays in place.
+rm -f "$file.manipuliert"
+VLM_FAULT_READ=/settings.dat LD_PRELOAD="$faults" ASAN_OPTIONS=verify_asan_link_order=0 "$dump" >/dev/null
+[[ -f "$file" && ! -e "$file.manipuliert" ]] || fail "an unreadable settings file was set aside"
+
+# A stop that takes long (a server that accepts the connection and never
+# answers): the settings are saved before the engine stops, so a session
+# manager that kills the program during the stop does not lose them.
+rm -f "$file" "$file.bak"
+python3 -c 'import socket,sys,time; s=socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(16); time.sleep(60)' "$work/silent" &
+pids=($!)
+wait_for 5 test -S "$work/silent" || fail "silent server did not start"
+PULSE_SERVER="unix:$work/silent" "$bin" --headless --size 900x700 >"$work/out" 2>&1 &
+pid=$!
+pids+=("$pid")
+wait_for 10 grep -qx "$pid" "$cfg/Velmora.lock" 2>/dev/null || fail "run against a silent server did not start"
+kill -TERM "$pid"; sleep 1.5; kill -KILL "$pid" 2>/dev/null; wait "$pid"
+expect win_w 900
 
 [[ $fails -eq 0 ]] && echo "start switches: all passed"
 exit $((fails > 0))

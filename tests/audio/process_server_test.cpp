@@ -196,6 +196,41 @@ TEST_P(ProcessServer, LeftoverSinkOfAKilledRunIsAdoptedNotDuplicated) {
   EXPECT_EQ(th::sink_of_app("Fremdspieler"), "speakers");
 }
 
+// A server that stops answering (here: stopped with SIGSTOP) while the effect
+// runs: the orderly end must not wait on it for long, must not take its
+// silence for "nothing to restore", and the guard puts the routing back as
+// soon as the server answers again.
+TEST_P(ProcessServer, StoppedServerEndsBoundedAndTheGuardRestoresLater) {
+  ASSERT_TRUE(up());
+  player("Fremdspieler");
+  pid_t guard = -1;
+  const pid_t pid = program({"--headless"}, &guard);
+  ASSERT_GT(guard, 0);
+  ASSERT_TRUE(effect_in_place("Fremdspieler")) << log();
+
+  const pid_t server = server_->protocol_pid();
+  ASSERT_GT(server, 0);
+  kill(server, SIGSTOP);
+  const auto t0 = std::chrono::steady_clock::now();
+  kill(pid, SIGTERM);
+  int status = 0;
+  const bool ended = th::wait_for([&] { return th::reaped(pid, &status); }, 8000);
+  const auto took = std::chrono::steady_clock::now() - t0;
+  const bool guard_waiting = th::pid_alive(guard);
+  kill(server, SIGCONT);
+  ASSERT_TRUE(ended);
+  EXPECT_LT(took, std::chrono::milliseconds(4500));
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_TRUE(guard_waiting);
+
+  EXPECT_TRUE(th::wait_for(
+      [] { return th::default_sink() == "speakers" && !th::has_sink("velmora"); }, 5000))
+      << "default " << th::default_sink() << "\n" << log();
+  EXPECT_TRUE(th::wait_for([] { return th::sink_of_app("Fremdspieler") == "speakers"; }, 3000));
+  EXPECT_TRUE(th::wait_for([&] { return !th::pid_alive(guard); }, 3000));
+  EXPECT_NE(log().find("Waechter: Tonweg zurueckgestellt"), std::string::npos) << log();
+}
+
 std::string device_line(const char* mark, const std::string& name, const std::string& desc) {
   char buf[256];
   std::snprintf(buf, sizeof buf, "%s %-60s %s\n", mark, name.c_str(), desc.c_str());
@@ -208,6 +243,8 @@ TEST_P(ProcessServer, DeviceListingMarksTheFollowedDevice) {
     th::pactl({"load-module", "module-null-sink", std::string("sink_name=") + reserved});
   }
   th::pactl({"load-module", "module-null-sink", "sink_name=usb_dac"});
+  // A sink left over by a killed run: listing must not clean it up.
+  th::pactl({"load-module", "module-null-sink", "sink_name=velmora"});
   th::pactl({"set-default-sink", "headphones"});
   ASSERT_TRUE(th::wait_for([] { return th::has_sink("usb_dac") && th::has_sink("tarnquist"); },
                            5000));
@@ -226,6 +263,7 @@ TEST_P(ProcessServer, DeviceListingMarksTheFollowedDevice) {
                      device_line(" ", "usb_dac", usb_desc));
   EXPECT_EQ(out.find("pellomar"), std::string::npos);
   EXPECT_EQ(th::default_sink(), "headphones");
+  EXPECT_EQ(th::count_sinks("velmora"), 1);
 }
 
 TEST_P(ProcessServer, DeviceListingWhileTheProgramRunsLeavesItAlone) {

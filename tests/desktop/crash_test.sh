@@ -103,6 +103,7 @@ unset XDG_CURRENT_DESKTOP SNAP_REVISION
 # 4. Real faults and raised signals in the small program, with each signal's name.
 names=(
   "segv:11:SIGSEGV (Segmentation fault)"
+  "overflow:11:SIGSEGV (Segmentation fault)"
   "abort:6:SIGABRT (Abort)"
   "fpe:8:SIGFPE (Floating point exception)"
   "raise-4:4:SIGILL (Illegal instruction)"

@@ -2,7 +2,7 @@
 // the tests can crash a real process and can run from an executable path of
 // their choosing.
 //
-//   desktop_helper crash <segv|abort|fpe|raise-N|wait> [report-path [log-path]]
+//   desktop_helper crash <segv|overflow|abort|fpe|raise-N|wait> [report-path [log-path]]
 //   desktop_helper autostart [extra arguments]
 #include <signal.h>
 #include <unistd.h>
@@ -16,6 +16,14 @@
 #include "desktop/crash_handler.h"
 
 namespace {
+
+// Recurses until the stack is gone; the handler must still write its report.
+__attribute__((no_sanitize("address", "undefined"), noinline)) int overflow(int depth) {
+  if (depth < 0) return 0;  // never: the stack runs out first
+  volatile char frame[4096];
+  frame[0] = static_cast<char>(depth);
+  return overflow(depth + 1) + frame[0];
+}
 
 // Not instrumented: in the sanitizer build the faults below must reach the
 // processor (and so the handler under test), not the sanitizer's own checks.
@@ -32,6 +40,8 @@ __attribute__((no_sanitize("address", "undefined"))) int crash(const char* how) 
     volatile int zero = 0;
     volatile int r = one / zero;
     (void)r;
+  } else if (std::strcmp(how, "overflow") == 0) {
+    return overflow(0);
   } else if (std::strncmp(how, "raise-", 6) == 0) {
     ::raise(std::atoi(how + 6));
   } else if (std::strcmp(how, "wait") == 0) {

@@ -39,7 +39,10 @@ TEST(Rack, SetFormatRules) {
   fx::Rack a;
   std::vector<float> first = fxtest::sine(1000, 0.5, 480);
   run(fx::clean_params(), &first, 480, false, &a);
-  for (float rate : {0.0f, -1.0f, 48000.0f, std::numeric_limits<float>::quiet_NaN()}) a.set_format(rate);
+  for (float rate : {0.0f, -1.0f, 48000.0f, std::numeric_limits<float>::quiet_NaN(),
+                     std::numeric_limits<float>::infinity(), 1e30f, 1e-30f}) {
+    a.set_format(rate);
+  }
   std::vector<float> second(2 * 60, 0.25f);
   a.process(second.data(), 60);
   // The first output frames of the second call are the tail of the sine.
