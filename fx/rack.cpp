@@ -78,6 +78,8 @@ void Rack::Impl::init() {
   snap();
   wake_tube();
   comp_env_db = 0;
+  silent_frames = 0;
+  at_rest = false;
 }
 
 // After a non-finite output: every filter state and history back to rest.
@@ -160,7 +162,10 @@ void Rack::take_meters(Meters* out) {
 
 int Rack::latency() const { return impl_->latency; }
 
-void Rack::set_scalar_reference(bool on) { impl_->scalar_ref = on; }
+void Rack::set_scalar_reference(bool on) {
+  impl_->scalar_ref = on;
+  impl_->at_rest = false;  // the other path's state has its own history
+}
 
 std::int64_t Rack::limiter_blocks() const { return impl_->limited_chunks.load(std::memory_order_relaxed); }
 
@@ -170,5 +175,12 @@ double Rack::mean_newton_iterations() const {
   const Impl& m = *impl_;
   return m.newton_solves ? static_cast<double>(m.newton_iters) / static_cast<double>(m.newton_solves) : 0.0;
 }
+
+void Rack::set_rest(bool on) {
+  impl_->rest_on = on;
+  impl_->at_rest = false;
+}
+
+std::int64_t Rack::rested_chunks() const { return impl_->rested; }
 
 }  // namespace fx

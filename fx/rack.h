@@ -42,6 +42,10 @@ class Rack {
   // Diagnostics for benchmarks: mean Newton iterations per triode solve since
   // construction (a two-lane solve of both channels counts once).
   double mean_newton_iterations() const;
+  // Resting in digital silence (on by default; off runs every chunk in full,
+  // as a reference) and the number of chunks skipped at rest so far.
+  void set_rest(bool on);
+  std::int64_t rested_chunks() const;
 
   struct Impl;
 
