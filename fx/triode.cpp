@@ -81,6 +81,7 @@ void stage_rest(Stage* s, double vc) {
   s->hist = 0.0;
   s->ip = s->ip_prev = s->q_ip;
   s->vc = vc;
+  s->di_dvg = s->di_dvp = s->vgk_rest = s->vpk_rest = s->pred_err = 0.0;
 }
 
 double stage_step(Stage* s, double u_in, double* gk, long* iters) {
@@ -93,7 +94,12 @@ double stage_step(Stage* s, double u_in, double* gk, long* iters) {
   const double g = s->g;
   const double req = s->req;
   const double h_src = g * s->vk + s->hist;
-  double i = std::max(0.0, 2.0 * s->ip - s->ip_prev);
+  const double vk_rest = h_src * req;
+  const double vgk_rest = vg - vk_rest;
+  const double vpk_rest = kSupplyV - vk_rest;
+  const double tangent =
+      predict_current(s->ip, s->di_dvg, s->di_dvp, vgk_rest - s->vgk_rest, vpk_rest - s->vpk_rest);
+  double i = std::max(0.0, tangent + s->pred_err);
   int it = 0;
   while (it < kNewtonMaxIter) {
     ++it;
@@ -102,13 +108,19 @@ double stage_step(Stage* s, double u_in, double* gk, long* iters) {
     const TriodeEval e = triode_eval(vg - vk, vpk);
     const double f = i - e.ip;
     const double fp = 1.0 + e.gm * req + e.gp * (req + kPlateOhm);
-    double next = i - f / fp;
+    const double inv_fp = 1.0 / fp;
+    double next = i - f * inv_fp;
     if (next < 0.0) next = i * 0.5;
     const bool done = std::fabs(next - i) < kNewtonTol;
     i = next;
+    s->di_dvg = e.gm * inv_fp;
+    s->di_dvp = e.gp * inv_fp;
     if (done) break;
   }
   if (iters) *iters += it;
+  s->vgk_rest = vgk_rest;
+  s->vpk_rest = vpk_rest;
+  s->pred_err = i - tangent;
   s->ip_prev = s->ip;
   s->ip = i;
   s->vk = (h_src + i) * req;
@@ -134,6 +146,7 @@ void StageV::rest(const Stage& s, double vc0) {
   hist = V2(0.0);
   ip = ip_prev = V2(s.q_ip);
   vc = V2(vc0);
+  di_dvg = di_dvp = vgk_rest = vpk_rest = pred_err = V2(0.0);
 }
 
 namespace {
@@ -144,7 +157,7 @@ namespace {
 // arranged so that as little as possible waits on the last exponential: the
 // loop is bound by this dependency chain, not by arithmetic throughput.
 template <typename V>
-inline void newton_terms_v(V vgk, V vpk, V req, V req_plate, V* ip, V* fp) {
+inline void newton_terms_v(V vgk, V vpk, V req, V req_plate, V* ip, V* fp, V* gm, V* gp) {
   using namespace simd2;
   const V zero(0.0);
   const V s2 = vpk * vpk + kKvb;
@@ -167,6 +180,9 @@ inline void newton_terms_v(V vgk, V vpk, V req, V req_plate, V* ip, V* fp) {
   const V slope = (t * req + u * req_plate) * (2.8 / kKg1);
   *ip = (e1c * (2.0 / kKg1)) * pw;
   *fp = pw * slope + 1.0;
+  const V di = pw * (2.8 / kKg1);
+  *gm = di * t;
+  *gp = di * u;
 }
 
 }  // namespace
@@ -183,8 +199,6 @@ void StageV::begin(const Stage& s, V2 in, V2* gk, Step* st) {
   *gk = st->vg - vk;
   vc += ((u - st->vg) * (1.0 / kGridCurrentOhm) + st->vg * (1.0 / kGridLeakOhm)) * (s.dt / kCouplingF);
   st->h_src = V2(s.g) * vk + hist;
-  st->i = vmax(zero, ip * 2.0 - ip_prev);
-  st->result = st->i;
   st->req = V2(s.req);
   st->req_plate = V2(s.req + kPlateOhm);
   // Vk = (h_src + I)·Req is linear in I; so are Vpk and Vgk. Their parts that
@@ -192,6 +206,11 @@ void StageV::begin(const Stage& s, V2 in, V2* gk, Step* st) {
   const V2 vk_rest = st->h_src * st->req;
   st->vpk_rest = V2(kSupplyV) - vk_rest;
   st->vgk_rest = st->vg - vk_rest;
+  st->tangent = predict_current(ip, di_dvg, di_dvp, st->vgk_rest - vgk_rest, st->vpk_rest - vpk_rest);
+  st->i = vmax(zero, st->tangent + pred_err);
+  st->result = st->i;
+  st->di_dvg = di_dvg;
+  st->di_dvp = di_dvp;
   st->done = zero;
 }
 
@@ -207,13 +226,16 @@ inline void newton_update(NewtonStep<V>* st) {
   const V zero(0.0);
   const V i = st->i;
   const V vpk = vmax(zero, st->vpk_rest - i * st->req_plate);
-  V ipm, fp;
-  newton_terms_v(st->vgk_rest - i * st->req, vpk, st->req, st->req_plate, &ipm, &fp);
+  V ipm, fp, gm, gp;
+  newton_terms_v(st->vgk_rest - i * st->req, vpk, st->req, st->req_plate, &ipm, &fp, &gm, &gp);
   const V f = i - ipm;
-  V next = i - f / fp;
+  const V inv_fp = V(1.0) / fp;
+  V next = i - f * inv_fp;
   next = select(lt(next, zero), i * 0.5, next);
   const V conv = lt(vabs(next - i), V(kNewtonTol));
   st->result = select(st->done, st->result, next);
+  st->di_dvg = select(st->done, st->di_dvg, gm * inv_fp);
+  st->di_dvp = select(st->done, st->di_dvp, gp * inv_fp);
   st->done = vor(st->done, conv);
   st->i = next;
 }
@@ -221,6 +243,11 @@ inline void newton_update(NewtonStep<V>* st) {
 }  // namespace
 
 V2 StageV::finish(const Stage& s, const Step& st) {
+  di_dvg = st.di_dvg;
+  di_dvp = st.di_dvp;
+  vgk_rest = st.vgk_rest;
+  vpk_rest = st.vpk_rest;
+  pred_err = st.result - st.tangent;
   ip_prev = ip;
   ip = st.result;
   vk = (st.h_src + st.result) * V2(s.req);
@@ -257,6 +284,9 @@ void run_pair(StageV* a, const Stage& sa, V2 in_a, V2* gk_a, V2* out_a, StageV* 
   st.vpk_rest = {st_a.vpk_rest, st_b.vpk_rest};
   st.vgk_rest = {st_a.vgk_rest, st_b.vgk_rest};
   st.done = {st_a.done, st_b.done};
+  st.tangent = {st_a.tangent, st_b.tangent};
+  st.di_dvg = {st_a.di_dvg, st_b.di_dvg};
+  st.di_dvp = {st_a.di_dvp, st_b.di_dvp};
   int it_a = 0, it_b = 0;
   for (int it = 1; it <= kNewtonMaxIter; ++it) {
     // A finished solve stays as it is: its lanes are all marked done.
@@ -270,6 +300,10 @@ void run_pair(StageV* a, const Stage& sa, V2 in_a, V2* gk_a, V2* out_a, StageV* 
   if (iters) *iters += (it_a ? it_a : kNewtonMaxIter) + (it_b ? it_b : kNewtonMaxIter);
   st_a.result = st.result.a;
   st_b.result = st.result.b;
+  st_a.di_dvg = st.di_dvg.a;
+  st_b.di_dvg = st.di_dvg.b;
+  st_a.di_dvp = st.di_dvp.a;
+  st_b.di_dvp = st.di_dvp.b;
   *out_a = a->finish(sa, st_a);
   *out_b = b->finish(sb, st_b);
 }
