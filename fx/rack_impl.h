@@ -131,6 +131,7 @@ struct Rack::Impl {
   double solved_bias = -1, solved_fat = -1;
   int latency = kLatency;
   bool snapped = false, asleep = false, settling = false, scalar_ref = false;
+  TubePath lanes_path = best_tube_path();  // the two-lane form when not scalar_ref
   std::int64_t silent_frames = 0;  // consecutive all-zero input frames
   bool at_rest = false;            // the last processed chunk ended at rest
   Params rest_want;                // the wanted set that chunk ran with

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fx/rack_impl.h"
+#include "fx/tube_avx2.h"
 
 namespace fx {
 
@@ -159,25 +160,36 @@ void Rack::Impl::tube_block_v(const V2* in, const double* drive, int m, V2* wet,
     for (int k = 0; k < 4; ++k) ref[4 * i + k] = sub_ref[k];
   }
 
-  // Stage 1 of sub-sample k runs beside stage 2 of sub-sample k - 1: two
-  // independent Newton chains, overlapped by the processor.
   const V2 qk1(s1.q_vk);
   const V2 qk2(s2.q_vk);
   V2 swing;
   long iters = 0;
   V2 gk1, gk2, p1, p2;
-  p1 = l.st1.run(s1, sub[0], &gk1, &iters);
-  swing = simd2::vabs(qk1 + gk1);
-  for (int k = 1; k < subs; ++k) {
-    V2 p1_next;
-    run_pair(&l.st1, s1, sub[k], &gk1, &p1_next, &l.st2, s2, p1 * kInterstage, &gk2, &p2, &iters);
-    y[k - 1] = p2 - V2(ref[k - 1]);
-    swing = simd2::vmax(swing, simd2::vmax(simd2::vabs(qk1 + gk1), simd2::vabs(qk2 + gk2)));
-    p1 = p1_next;
+  if (lanes_path == TubePath::avx2) {
+    tube_steps_avx2(&l.st1, s1, &l.st2, s2, sub, ref, subs, y, &swing, &iters);
+  } else if (lanes_path == TubePath::sse2_sequential) {
+    for (int k = 0; k < subs; ++k) {
+      p1 = l.st1.run(s1, sub[k], &gk1, &iters);
+      p2 = l.st2.run(s2, p1 * kInterstage, &gk2, &iters);
+      y[k] = p2 - V2(ref[k]);
+      swing = simd2::vmax(swing, simd2::vmax(simd2::vabs(qk1 + gk1), simd2::vabs(qk2 + gk2)));
+    }
+  } else {
+    // Stage 1 of sub-sample k runs beside stage 2 of sub-sample k - 1: two
+    // independent Newton chains, overlapped by the processor.
+    p1 = l.st1.run(s1, sub[0], &gk1, &iters);
+    swing = simd2::vabs(qk1 + gk1);
+    for (int k = 1; k < subs; ++k) {
+      V2 p1_next;
+      run_pair(&l.st1, s1, sub[k], &gk1, &p1_next, &l.st2, s2, p1 * kInterstage, &gk2, &p2, &iters);
+      y[k - 1] = p2 - V2(ref[k - 1]);
+      swing = simd2::vmax(swing, simd2::vmax(simd2::vabs(qk1 + gk1), simd2::vabs(qk2 + gk2)));
+      p1 = p1_next;
+    }
+    p2 = l.st2.run(s2, p1 * kInterstage, &gk2, &iters);
+    y[subs - 1] = p2 - V2(ref[subs - 1]);
+    swing = simd2::vmax(swing, simd2::vabs(qk2 + gk2));
   }
-  p2 = l.st2.run(s2, p1 * kInterstage, &gk2, &iters);
-  y[subs - 1] = p2 - V2(ref[subs - 1]);
-  swing = simd2::vmax(swing, simd2::vabs(qk2 + gk2));
   newton_iters += iters;
   newton_solves += 2 * subs;
 
