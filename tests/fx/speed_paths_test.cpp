@@ -1,5 +1,6 @@
-// The rack's fast paths against their references: resting in digital silence
-// against running every chunk in full.
+// The rack's fast paths against their references: every vectorised tube path
+// against the scalar one, the pipelined two-lane form against the sequential
+// one, and resting in digital silence against running every chunk in full.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,6 +33,93 @@ void process(fx::Rack* r, std::vector<float>* b, const std::function<void(fx::Ra
 fx::Params with(fx::Params p, int knob, float v) {
   p.knob[knob] = v;
   return p;
+}
+
+// Signals for the tube paths: the self-test's sine, full-drive noise that
+// drives the grid positive and the plate towards cut-off, and a bias and fat
+// moving while a sine plays (new operating points and the settling copy).
+struct PathCase {
+  std::string name;
+  fx::Params params;
+  std::vector<float> in;
+  bool move_bias;
+};
+
+std::vector<PathCase> path_cases() {
+  fx::Params hot = fx::standard_params();
+  hot.knob[fx::kDrive] = 1.0f;
+  hot.knob[fx::kFat] = 1.0f;
+  std::vector<float> burst = fxtest::noise(9600, 1.0, 3);
+  for (int i = 0; i < 4800; ++i) burst[2 * i + 1] *= 0.1f;  // channels differ
+  return {
+      {"sine 220 Hz 0.6", fx::standard_params(), fxtest::sine(220.0, 0.6, 24000), false},
+      {"full-drive noise", hot, burst, false},
+      {"bias and fat moving", fxtest::neutral(), fxtest::sine(330.0, 0.5, 24000), true},
+  };
+}
+
+std::vector<float> run_path(const PathCase& c, fx::TubePath path, double* iters = nullptr) {
+  fx::Rack r;
+  EXPECT_TRUE(r.set_tube_path(path));
+  EXPECT_EQ(r.tube_path(), path);
+  r.set_params(c.params);
+  std::vector<float> b = c.in;
+  process(&r, &b, [&](fx::Rack* rack, int off) {
+    if (!c.move_bias) return;
+    fx::Params p = c.params;
+    p.knob[fx::kBias] = (off / 2400) % 2 ? 0.9f : 0.1f;
+    p.knob[fx::kFat] = (off / 3840) % 2 ? 0.0f : 1.0f;
+    rack->set_params(p);
+  });
+  if (iters) *iters = r.mean_newton_iterations();
+  return b;
+}
+
+double largest_difference(const std::vector<float>& a, const std::vector<float>& b) {
+  double worst = 0.0;
+  for (size_t i = 0; i < a.size(); ++i) worst = std::max(worst, std::fabs(static_cast<double>(a[i]) - b[i]));
+  return worst;
+}
+
+TEST(TubePaths, EveryVectorisedPathAgreesWithTheScalarReference) {
+  std::vector<fx::TubePath> paths = {fx::TubePath::sse2_sequential, fx::TubePath::sse2};
+  if (fx::best_tube_path() == fx::TubePath::avx2) paths.push_back(fx::TubePath::avx2);
+  for (const PathCase& c : path_cases()) {
+    SCOPED_TRACE(c.name);
+    const std::vector<float> ref = run_path(c, fx::TubePath::scalar);
+    double peak = 0.0;
+    for (float v : ref) peak = std::max(peak, std::fabs(static_cast<double>(v)));
+    ASSERT_GT(peak, 0.1);
+    for (fx::TubePath p : paths) {
+      EXPECT_LE(largest_difference(run_path(c, p), ref), 1e-6) << "path " << static_cast<int>(p);
+    }
+  }
+}
+
+TEST(TubePaths, DispatchIsTheFastestPathAndCanBeForcedEitherWay) {
+  fx::Rack r;
+  EXPECT_EQ(r.tube_path(), fx::best_tube_path());
+  EXPECT_EQ(fx::best_tube_path() == fx::TubePath::avx2, __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"));
+  ASSERT_TRUE(r.set_tube_path(fx::TubePath::sse2));
+  r.set_scalar_reference(true);
+  EXPECT_EQ(r.tube_path(), fx::TubePath::scalar);
+  r.set_scalar_reference(false);
+  EXPECT_EQ(r.tube_path(), fx::best_tube_path());
+  if (fx::best_tube_path() != fx::TubePath::avx2) {
+    EXPECT_FALSE(r.set_tube_path(fx::TubePath::avx2));
+    EXPECT_EQ(r.tube_path(), fx::best_tube_path());
+  }
+}
+
+TEST(TubePaths, PipelinedStagesGiveTheSequentialOutputExactly) {
+  for (const PathCase& c : path_cases()) {
+    SCOPED_TRACE(c.name);
+    double it_seq = 0.0, it_pipe = 0.0;
+    const std::vector<float> seq = run_path(c, fx::TubePath::sse2_sequential, &it_seq);
+    EXPECT_EQ(run_path(c, fx::TubePath::sse2, &it_pipe), seq);
+    EXPECT_EQ(it_pipe, it_seq);
+    EXPECT_GE(it_seq, 1.0);
+  }
 }
 
 struct RestCase {
