@@ -127,9 +127,11 @@ void tube_steps_avx2(StageV* st1, const Stage& s1, StageV* st2, const Stage& s2,
     const V4 in = join(has1 ? sub[k].v : none, _mm_mul_pd(p1_last, _mm_set1_pd(kInterstage)));
     const V4 u = in - s.vc;
     const V4 d = u - s.vk;
-    const V4 bent = s.vk + d / (d * (1.0 / kGridSoftV) + 1.0);
     NewtonStep<V4> st;
-    st.vg = select(gt(d, zero), bent, u);
+    // The grid conducts rarely; while no lane does, the division that bends
+    // its voltage stays off the chain of dependent steps.
+    const V4 conducts = gt(d, zero);
+    st.vg = movemask(conducts) ? select(conducts, s.vk + d / (d * (1.0 / kGridSoftV) + 1.0), u) : u;
     const V4 gk = st.vg - s.vk;
     const V4 vc = s.vc + ((u - st.vg) * (1.0 / kGridCurrentOhm) + st.vg * (1.0 / kGridLeakOhm)) * vc_step;
     st.h_src = g * s.vk + s.hist;
