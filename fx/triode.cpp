@@ -1,6 +1,7 @@
 #include "fx/triode.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "fx/params.h"
 #include "fx/triode_newton.h"
@@ -146,7 +147,12 @@ void StageV::rest(const Stage& s, double vc0) {
 
 // Coupling network and grid: the voltage on the grid, the cathode network's
 // history source and the predicted current for this step.
-void StageV::begin(const Stage& s, V2 in, V2* gk, Step* st) {
+LaneParams LaneParams::of(const Stage& lo, const Stage& hi) {
+  return {V2(lo.g, hi.g), V2(lo.req, hi.req), V2(lo.req + kPlateOhm, hi.req + kPlateOhm),
+          V2(lo.dt / kCouplingF, hi.dt / kCouplingF)};
+}
+
+void StageV::begin(const LaneParams& p, V2 in, V2* gk, Step* st) {
   using namespace simd2;
   const V2 zero;
   const V2 u = in - vc;
@@ -154,10 +160,10 @@ void StageV::begin(const Stage& s, V2 in, V2* gk, Step* st) {
   const V2 bent = vk + d / (d * (1.0 / kGridSoftV) + 1.0);
   st->vg = select(gt(d, zero), bent, u);
   *gk = st->vg - vk;
-  vc += ((u - st->vg) * (1.0 / kGridCurrentOhm) + st->vg * (1.0 / kGridLeakOhm)) * (s.dt / kCouplingF);
-  st->h_src = V2(s.g) * vk + hist;
-  st->req = V2(s.req);
-  st->req_plate = V2(s.req + kPlateOhm);
+  vc += ((u - st->vg) * (1.0 / kGridCurrentOhm) + st->vg * (1.0 / kGridLeakOhm)) * p.vc_step;
+  st->h_src = p.g * vk + hist;
+  st->req = p.req;
+  st->req_plate = p.req_plate;
   // Vk = (h_src + I)·Req is linear in I; so are Vpk and Vgk. Their parts that
   // do not depend on I are formed once per step.
   const V2 vk_rest = st->h_src * st->req;
@@ -171,7 +177,7 @@ void StageV::begin(const Stage& s, V2 in, V2* gk, Step* st) {
   st->done = zero;
 }
 
-V2 StageV::finish(const Stage& s, const Step& st) {
+V2 StageV::finish(const LaneParams& p, const Step& st) {
   di_dvg = st.di_dvg;
   di_dvp = st.di_dvp;
   vgk_rest = st.vgk_rest;
@@ -179,14 +185,15 @@ V2 StageV::finish(const Stage& s, const Step& st) {
   pred_err = st.result - st.tangent;
   ip_prev = ip;
   ip = st.result;
-  vk = (st.h_src + st.result) * V2(s.req);
-  hist = V2(s.g) * vk - st.h_src;
+  vk = (st.h_src + st.result) * p.req;
+  hist = p.g * vk - st.h_src;
   return V2(kSupplyV) - st.result * kPlateOhm;
 }
 
 V2 StageV::run(const Stage& s, V2 in, V2* gk, long* iters) {
+  const LaneParams p = LaneParams::of(s);
   Step st;
-  begin(s, in, gk, &st);
+  begin(p, in, gk, &st);
   int it = 0;
   while (it < kNewtonMaxIter) {
     ++it;
@@ -194,15 +201,62 @@ V2 StageV::run(const Stage& s, V2 in, V2* gk, long* iters) {
     if (simd2::movemask(st.done) == 3) break;
   }
   if (iters) *iters += it;
-  return finish(s, st);
+  return finish(p, st);
+}
+
+void StageV::load(const Stage& lo, const Stage& hi) {
+  vk = V2(lo.vk, hi.vk);
+  hist = V2(lo.hist, hi.hist);
+  ip = V2(lo.ip, hi.ip);
+  ip_prev = V2(lo.ip_prev, hi.ip_prev);
+  vc = V2(lo.vc, hi.vc);
+  di_dvg = V2(lo.di_dvg, hi.di_dvg);
+  di_dvp = V2(lo.di_dvp, hi.di_dvp);
+  vgk_rest = V2(lo.vgk_rest, hi.vgk_rest);
+  vpk_rest = V2(lo.vpk_rest, hi.vpk_rest);
+  pred_err = V2(lo.pred_err, hi.pred_err);
+}
+
+void StageV::save(Stage* lo, Stage* hi) const {
+  double Stage::*to[] = {&Stage::vk,     &Stage::hist,   &Stage::ip,       &Stage::ip_prev,  &Stage::vc,
+                         &Stage::di_dvg, &Stage::di_dvp, &Stage::vgk_rest, &Stage::vpk_rest, &Stage::pred_err};
+  const V2 StageV::*from[] = {&StageV::vk,     &StageV::hist,   &StageV::ip,       &StageV::ip_prev,
+                              &StageV::vc,     &StageV::di_dvg, &StageV::di_dvp,   &StageV::vgk_rest,
+                              &StageV::vpk_rest, &StageV::pred_err};
+  for (int f = 0; f < 10; ++f) {
+    lo->*to[f] = (this->*from[f]).lo();
+    hi->*to[f] = (this->*from[f]).hi();
+  }
+}
+
+V2 StageV::run_lanes(const LaneParams& p, V2 in, int live) {
+  const StageV before = *this;
+  V2 gk;
+  Step st;
+  begin(p, in, &gk, &st);
+  const V2 keep(live & 1 ? 0.0 : -1.0, live & 2 ? 0.0 : -1.0);
+  const V2 dead = simd2::lt(keep, V2(0.0));
+  st.done = dead;  // a kept lane counts as converged from the start
+  for (int it = 0; it < kNewtonMaxIter; ++it) {
+    newton_update(&st);
+    if (simd2::movemask(st.done) == 3) break;
+  }
+  const V2 out = finish(p, st);
+  for (V2 StageV::*f : {&StageV::vk, &StageV::hist, &StageV::ip, &StageV::ip_prev, &StageV::vc, &StageV::di_dvg,
+                        &StageV::di_dvp, &StageV::vgk_rest, &StageV::vpk_rest, &StageV::pred_err}) {
+    this->*f = simd2::select(dead, before.*f, this->*f);
+  }
+  return out;
 }
 
 void run_pair(StageV* a, const Stage& sa, V2 in_a, V2* gk_a, V2* out_a, StageV* b, const Stage& sb, V2 in_b,
               V2* gk_b, V2* out_b, long* iters) {
   using simd2::V2x2;
+  const LaneParams pa = LaneParams::of(sa);
+  const LaneParams pb = LaneParams::of(sb);
   StageV::Step st_a, st_b;
-  a->begin(sa, in_a, gk_a, &st_a);
-  b->begin(sb, in_b, gk_b, &st_b);
+  a->begin(pa, in_a, gk_a, &st_a);
+  b->begin(pb, in_b, gk_b, &st_b);
   NewtonStep<V2x2> st;
   st.vg = {st_a.vg, st_b.vg};
   st.h_src = {st_a.h_src, st_b.h_src};
@@ -233,8 +287,8 @@ void run_pair(StageV* a, const Stage& sa, V2 in_a, V2* gk_a, V2* out_a, StageV* 
   st_b.di_dvg = st.di_dvg.b;
   st_a.di_dvp = st.di_dvp.a;
   st_b.di_dvp = st.di_dvp.b;
-  *out_a = a->finish(sa, st_a);
-  *out_b = b->finish(sb, st_b);
+  *out_a = a->finish(pa, st_a);
+  *out_b = b->finish(pb, st_b);
 }
 
 }  // namespace fx

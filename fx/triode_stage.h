@@ -78,6 +78,14 @@ inline V predict_current(V ip, V di_dvg, V di_dvp, V dvgk, V dvpk) {
   return ip + (di_dvg * dvgk + di_dvp * dvpk);
 }
 
+// A stage's parameters per lane: the same stage for both channels, or two
+// different stages side by side.
+struct LaneParams {
+  simd2::V2 g, req, req_plate, vc_step;  // vc_step = dt / coupling capacitance
+  static LaneParams of(const Stage& s) { return of(s, s); }
+  static LaneParams of(const Stage& lo, const Stage& hi);
+};
+
 // The five state values of one stage for both channels at once.
 struct StageV {
   simd2::V2 vk, hist, ip, ip_prev, vc;
@@ -88,8 +96,16 @@ struct StageV {
 
   // The pieces of run.
   using Step = NewtonStep<simd2::V2>;
-  void begin(const Stage& s, simd2::V2 in, simd2::V2* gk, Step* st);
-  simd2::V2 finish(const Stage& s, const Step& st);
+  void begin(const LaneParams& p, simd2::V2 in, simd2::V2* gk, Step* st);
+  simd2::V2 finish(const LaneParams& p, const Step& st);
+
+  // Two different stages in the two lanes (lo, hi), each with its own state:
+  // load and save move the state in and out of the stages' own records.
+  void load(const Stage& lo, const Stage& hi);
+  void save(Stage* lo, Stage* hi) const;
+  // One step where each lane has its own parameters; a lane whose bit (1: lo,
+  // 2: hi) is clear in `live` is computed but keeps its state.
+  simd2::V2 run_lanes(const LaneParams& p, simd2::V2 in, int live);
 };
 
 // Two independent steps (stage 1 of one sub-sample and stage 2 of the previous

@@ -101,12 +101,17 @@ void Rack::Impl::step_settling() {
     sub_ref[0] = sub_ref[1] = sub_ref[2] = sub_ref[3] = q_ref;
     return;
   }
-  long iters = 0;
-  double gk;
-  for (double& r : sub_ref) {
-    const double p1 = stage_step(&copy1, 0.0, &gk, &iters);
-    r = stage_step(&copy2, kInterstage * p1, &gk, &iters);
+  // Stage 1 of the copy on sub-sample k beside stage 2 on k - 1, in two
+  // lanes: five steps for the frame's four sub-samples.
+  const LaneParams p = LaneParams::of(copy1, copy2);
+  StageV lanes2;
+  lanes2.load(copy1, copy2);
+  V2 out = lanes2.run_lanes(p, V2(), 1);
+  for (int k = 1; k <= 4; ++k) {
+    out = lanes2.run_lanes(p, V2(0.0, kInterstage * out.lo()), k < 4 ? 3 : 2);
+    sub_ref[k - 1] = out.hi();
   }
+  lanes2.save(&copy1, &copy2);
   ++settle_count;
   if (settle_count > settle_limit && std::fabs(sub_ref[3] - q_ref) < 1e-5) settling = false;
 }
