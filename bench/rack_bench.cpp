@@ -7,6 +7,7 @@
 
 #include <time.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -85,6 +86,28 @@ void BM_TubeFullDrive(benchmark::State& s) {
   p.knob[fx::kDrive] = 1.0f;
   run_chain(s, p, false);
 }
+// The standard chain on digital silence, once it has come to rest (what the
+// effect costs while nothing plays), and the same with resting switched off.
+void silence(benchmark::State& state, bool rest) {
+  fx::Rack rack;
+  rack.set_rest(rest);
+  std::vector<float> buf(2 * kRate, 0.0f);
+  for (int second = 0; second < 2; ++second) {
+    for (int off = 0; off < kRate; off += kBlock) rack.process(buf.data() + 2 * off, kBlock);
+  }
+  double busy_s = 0.0;
+  for (auto _ : state) {
+    std::fill(buf.begin(), buf.end(), 0.0f);
+    const double start = thread_cpu_s();
+    for (int off = 0; off < kRate; off += kBlock) rack.process(buf.data() + 2 * off, kBlock);
+    busy_s += thread_cpu_s() - start;
+    benchmark::DoNotOptimize(buf.data());
+  }
+  state.counters["core_pct"] = 100.0 * busy_s / static_cast<double>(state.iterations());
+}
+void BM_SilenceAtRest(benchmark::State& s) { silence(s, true); }
+void BM_SilenceRunInFull(benchmark::State& s) { silence(s, false); }
+
 void BM_CompressorAlone(benchmark::State& s) {
   fx::Params p = fx::standard_params();
   p.tube_on = false;
@@ -98,6 +121,8 @@ BENCHMARK(BM_CleanChain)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TubeVectorised)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TubeScalar)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TubeFullDrive)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SilenceAtRest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SilenceRunInFull)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CompressorAlone)->Unit(benchmark::kMillisecond);
 
 }  // namespace
