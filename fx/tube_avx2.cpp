@@ -171,7 +171,11 @@ void tube_steps_avx2(StageV* st1, const Stage& s1, StageV* st2, const Stage& s2,
     n.vk = vk;
     n.hist = g * vk - st.h_src;
     n.vc = vc;
-    keep(live, n, &s);
+    if (has1 && has2) {
+      s = n;
+    } else {
+      keep(live, n, &s);
+    }
     const V4 plate = V4(kSupplyV) - st.result * kPlateOhm;
 
     if (has2) y[k - 1].v = _mm_sub_pd(high(plate), _mm_set1_pd(ref[k - 1]));
