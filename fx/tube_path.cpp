@@ -156,11 +156,14 @@ void Rack::Impl::tube_block_v(const V2* in, const double* drive, int m, V2* wet,
   V2 sub[4 * kGlideBlock];
   V2 y[4 * kGlideBlock];
   double ref[4 * kGlideBlock];
+  if (lanes_path == TubePath::avx2) interp_block_avx2(&l.interp_a.hist, &l.interp_b.hist, t, in, drive, m, sub);
   for (int i = 0; i < m; ++i) {
-    V2 p, q;
-    l.interp_a.run(t.interp_a2, in[i] * drive[i], &p, &q);
-    l.interp_b.run(t.interp_b2, p, &sub[4 * i], &sub[4 * i + 1]);
-    l.interp_b.run(t.interp_b2, q, &sub[4 * i + 2], &sub[4 * i + 3]);
+    if (lanes_path != TubePath::avx2) {
+      V2 p, q;
+      l.interp_a.run(t.interp_a2, in[i] * drive[i], &p, &q);
+      l.interp_b.run(t.interp_b2, p, &sub[4 * i], &sub[4 * i + 1]);
+      l.interp_b.run(t.interp_b2, q, &sub[4 * i + 2], &sub[4 * i + 3]);
+    }
     step_settling();
     for (int k = 0; k < 4; ++k) ref[4 * i + k] = sub_ref[k];
   }
