@@ -3,6 +3,7 @@
 // with its meter taps, the non-finite guard and the meter hand-over.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "fx/rack_impl.h"
 
@@ -31,6 +32,7 @@ inline double lerp(double from, double to, double t) { return from + (to - from)
 }  // namespace
 
 void Rack::Impl::process_chunk(float* io, int n) {
+  if (rest_chunk(io, n)) return;
   if (!snapped) {
     snap();
     snapped = true;
@@ -44,6 +46,10 @@ void Rack::Impl::process_chunk(float* io, int n) {
   bool limited = false;
   double chunk_drive[2] = {0.0, 0.0};
   const Glide tg = targets();
+  // What the chain still produces, and whether any glided value still moves:
+  // together they tell whether the chain has come to rest.
+  double rest_peak = 0.0;
+  bool moved = false;
 
   for (int off = 0; off < n; off += kGlideBlock) {
     const int m = std::min(kGlideBlock, n - off);
@@ -71,6 +77,7 @@ void Rack::Impl::process_chunk(float* io, int n) {
     gl.release_ms = tg.release_ms;
     glide(&gl.out_gain, tg.out_gain, k_fast);
     if (tone_moved) update_tone();
+    moved = moved || std::memcmp(&old, &gl, sizeof(Glide)) != 0;
 
     const bool tube_runs = old.tube_fade > 0.0 || gl.tube_fade > 0.0;
     if (tube_runs) {
@@ -141,6 +148,7 @@ void Rack::Impl::process_chunk(float* io, int n) {
         if (tube_runs) {
           double w = c == 0 ? wet_l : wet_r;
           for (int s = 0; s < 4; ++s) w = biquad_run(tone_c[s], cc.tone[s], w);
+          rest_peak = std::max(rest_peak, std::fabs(w));
           x[c] = d + (w - d) * blend * tfade;
         } else {
           x[c] = d;
@@ -187,6 +195,7 @@ void Rack::Impl::process_chunk(float* io, int n) {
         limited = true;
       }
 
+      rest_peak = std::max(rest_peak, std::max(std::fabs(x[0]), std::fabs(x[1])));
       const float out_l = soft_clip(static_cast<float>(x[0]));
       const float out_r = soft_clip(static_cast<float>(x[1]));
       f[0] = out_l;
@@ -207,6 +216,7 @@ void Rack::Impl::process_chunk(float* io, int n) {
 
   bool finite = true;
   for (int i = 0; i < 2 * n; ++i) finite &= std::isfinite(io[i]);
+  note_rest(rest_peak, moved || !finite);
   if (!finite) {
     std::fill(io, io + 2 * n, 0.0f);
     reset_signal_state();

@@ -7,6 +7,7 @@
 
 #include "fx/presets.h"
 #include "fx/rack_impl.h"
+#include "fx/tube_avx2.h"
 
 namespace fx {
 
@@ -78,6 +79,8 @@ void Rack::Impl::init() {
   snap();
   wake_tube();
   comp_env_db = 0;
+  silent_frames = 0;
+  at_rest = false;
 }
 
 // After a non-finite output: every filter state and history back to rest.
@@ -162,7 +165,22 @@ void Rack::take_meters(Meters* out) {
 
 int Rack::latency() const { return impl_->latency; }
 
-void Rack::set_scalar_reference(bool on) { impl_->scalar_ref = on; }
+void Rack::set_scalar_reference(bool on) { set_tube_path(on ? TubePath::scalar : best_tube_path()); }
+
+bool Rack::set_tube_path(TubePath p) {
+  if (p == TubePath::avx2 && !cpu_has_avx2_fma()) return false;
+  impl_->scalar_ref = p == TubePath::scalar;
+  if (p != TubePath::scalar) impl_->lanes_path = p;
+  impl_->at_rest = false;  // the other path's state has its own history
+  return true;
+}
+
+TubePath Rack::tube_path() const { return impl_->scalar_ref ? TubePath::scalar : impl_->lanes_path; }
+
+TubePath best_tube_path() {
+  static const TubePath best = cpu_has_avx2_fma() ? TubePath::avx2 : TubePath::sse2;
+  return best;
+}
 
 std::int64_t Rack::limiter_blocks() const { return impl_->limited_chunks.load(std::memory_order_relaxed); }
 
@@ -172,5 +190,12 @@ double Rack::mean_newton_iterations() const {
   const Impl& m = *impl_;
   return m.newton_solves ? static_cast<double>(m.newton_iters) / static_cast<double>(m.newton_solves) : 0.0;
 }
+
+void Rack::set_rest(bool on) {
+  impl_->rest_on = on;
+  impl_->at_rest = false;
+}
+
+std::int64_t Rack::rested_chunks() const { return impl_->rested; }
 
 }  // namespace fx

@@ -23,6 +23,16 @@ struct Meters {
   bool fresh = false;
 };
 
+// The arithmetic form of the tube path. scalar is the reference; the others
+// solve both channels at once and agree with it to 1e-6: sse2_sequential
+// solves stage 1 and then stage 2 for each sub-sample, sse2 runs stage 2 one
+// sub-sample behind stage 1 in an interleaved pair (the same arithmetic,
+// identical output), avx2 runs that pair in four lanes with fused multiply-add.
+enum class TubePath { scalar, sse2_sequential, sse2, avx2 };
+
+// The fastest path this processor runs.
+TubePath best_tube_path();
+
 class Rack {
  public:
   Rack();
@@ -36,12 +46,21 @@ class Rack {
   void process(float* frames, int count);
   void take_meters(Meters* out);
   int latency() const;
+  // On: the scalar path; off: the fastest path (the default).
   void set_scalar_reference(bool on);
+  // Selects a path; false, and nothing changes, when the processor lacks it.
+  // Like set_scalar_reference, chosen before processing starts.
+  bool set_tube_path(TubePath p);
+  TubePath tube_path() const;
   std::int64_t limiter_blocks() const;
   std::int64_t resets() const;
   // Diagnostics for benchmarks: mean Newton iterations per triode solve since
   // construction (a two-lane solve of both channels counts once).
   double mean_newton_iterations() const;
+  // Resting in digital silence (on by default; off runs every chunk in full,
+  // as a reference) and the number of chunks skipped at rest so far.
+  void set_rest(bool on);
+  std::int64_t rested_chunks() const;
 
   struct Impl;
 

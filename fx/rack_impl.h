@@ -106,6 +106,13 @@ struct Rack::Impl {
   // tone.cpp
   void update_tone();
 
+  // rest.cpp: a chunk of digital silence skipped once the chain is at rest.
+  // rest_chunk returns true when it took care of the chunk; note_rest records
+  // after a processed chunk its largest output and tube value and whether a
+  // glided value moved.
+  bool rest_chunk(float* io, int n);
+  void note_rest(double peak, bool moved);
+
   double rate = 48000;
   Params want;
   Glide gl;
@@ -124,6 +131,12 @@ struct Rack::Impl {
   double solved_bias = -1, solved_fat = -1;
   int latency = kLatency;
   bool snapped = false, asleep = false, settling = false, scalar_ref = false;
+  TubePath lanes_path = best_tube_path();  // the two-lane form when not scalar_ref
+  std::int64_t silent_frames = 0;  // consecutive all-zero input frames
+  bool at_rest = false;            // the last processed chunk ended at rest
+  Params rest_want;                // the wanted set that chunk ran with
+  bool rest_on = true;
+  std::int64_t rested = 0;         // chunks skipped at rest
 
   // Newton iterations spent and solves run (one two-lane solve counts once).
   std::uint64_t newton_iters = 0, newton_solves = 0;

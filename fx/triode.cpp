@@ -1,20 +1,16 @@
 #include "fx/triode.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "fx/params.h"
+#include "fx/triode_newton.h"
 #include "fx/triode_stage.h"
 
 namespace fx {
 
 namespace {
 
-constexpr double kMu = 100.0;
-constexpr double kKp = 600.0;
-constexpr double kKvb = 300.0;
-constexpr double kKg1 = 1060.0;
-constexpr double kPowerMinusOne = 1.4 - 1.0;  // 0.3999999999999999, as the model is fitted
-constexpr double kCutOff = 1e-15;
 constexpr int kPointMaxIter = 60;
 constexpr double kPointTol = 1e-13;
 
@@ -81,6 +77,7 @@ void stage_rest(Stage* s, double vc) {
   s->hist = 0.0;
   s->ip = s->ip_prev = s->q_ip;
   s->vc = vc;
+  s->di_dvg = s->di_dvp = s->vgk_rest = s->vpk_rest = s->pred_err = 0.0;
 }
 
 double stage_step(Stage* s, double u_in, double* gk, long* iters) {
@@ -93,7 +90,12 @@ double stage_step(Stage* s, double u_in, double* gk, long* iters) {
   const double g = s->g;
   const double req = s->req;
   const double h_src = g * s->vk + s->hist;
-  double i = std::max(0.0, 2.0 * s->ip - s->ip_prev);
+  const double vk_rest = h_src * req;
+  const double vgk_rest = vg - vk_rest;
+  const double vpk_rest = kSupplyV - vk_rest;
+  const double tangent =
+      predict_current(s->ip, s->di_dvg, s->di_dvp, vgk_rest - s->vgk_rest, vpk_rest - s->vpk_rest);
+  double i = std::max(0.0, tangent + s->pred_err);
   int it = 0;
   while (it < kNewtonMaxIter) {
     ++it;
@@ -102,13 +104,19 @@ double stage_step(Stage* s, double u_in, double* gk, long* iters) {
     const TriodeEval e = triode_eval(vg - vk, vpk);
     const double f = i - e.ip;
     const double fp = 1.0 + e.gm * req + e.gp * (req + kPlateOhm);
-    double next = i - f / fp;
+    const double inv_fp = 1.0 / fp;
+    double next = i - f * inv_fp;
     if (next < 0.0) next = i * 0.5;
     const bool done = std::fabs(next - i) < kNewtonTol;
     i = next;
+    s->di_dvg = e.gm * inv_fp;
+    s->di_dvp = e.gp * inv_fp;
     if (done) break;
   }
   if (iters) *iters += it;
+  s->vgk_rest = vgk_rest;
+  s->vpk_rest = vpk_rest;
+  s->pred_err = i - tangent;
   s->ip_prev = s->ip;
   s->ip = i;
   s->vk = (h_src + i) * req;
@@ -134,46 +142,17 @@ void StageV::rest(const Stage& s, double vc0) {
   hist = V2(0.0);
   ip = ip_prev = V2(s.q_ip);
   vc = V2(vc0);
+  di_dvg = di_dvp = vgk_rest = vpk_rest = pred_err = V2(0.0);
 }
-
-namespace {
-
-// The Newton terms of the triode model for both lanes: the plate current and
-// f' = 1 + gm·Req + gp·(Req + Rp). Softplus and sigma in their branch-free
-// forms, E1^0.4 as e^(0.4·ln E1) with E1 clamped at the cut-off. The sums are
-// arranged so that as little as possible waits on the last exponential: the
-// loop is bound by this dependency chain, not by arithmetic throughput.
-template <typename V>
-inline void newton_terms_v(V vgk, V vpk, V req, V req_plate, V* ip, V* fp) {
-  using namespace simd2;
-  const V zero(0.0);
-  const V s2 = vpk * vpk + kKvb;
-  const V s = vsqrt(s2);
-  const V inv_s = V(1.0) / s;
-  const V x = (vgk * kKp) / s + kKp / kMu;
-  // e^-|x| <= 1: only the lower clamp can act; 1 + e^-|x| lies in [1, 2].
-  const V en = vexp_core(vmax(vnegabs(x), V(-708.0)));
-  const V one_en = en + 1.0;
-  const V sp = vmax(x, zero) + vlog_one_plus(en);
-  const V sg = select(ge(x, zero), V(1.0), en) / one_en;
-  const V e1 = vpk * (1.0 / kKp) * sp;
-  const V live = gt(e1, V(kCutOff));
-  const V e1c = vmax(e1, V(kCutOff));
-  // ln of E1 >= 1e-15 is >= -34.6, so only the upper clamp can act.
-  const V pw = vand(live, vexp_core(vmin(vlog_core(e1c) * kPowerMinusOne, V(708.0))));
-  // gm = dI/dE1 · t and gp = dI/dE1 · u, dI/dE1 = 2.8/1060 · E1^0.4.
-  const V t = sg * vpk * inv_s;
-  const V u = sp * (1.0 / kKp) - t * vgk * vpk * inv_s * inv_s;
-  const V slope = (t * req + u * req_plate) * (2.8 / kKg1);
-  *ip = (e1c * (2.0 / kKg1)) * pw;
-  *fp = pw * slope + 1.0;
-}
-
-}  // namespace
 
 // Coupling network and grid: the voltage on the grid, the cathode network's
 // history source and the predicted current for this step.
-void StageV::begin(const Stage& s, V2 in, V2* gk, Step* st) {
+LaneParams LaneParams::of(const Stage& lo, const Stage& hi) {
+  return {V2(lo.g, hi.g), V2(lo.req, hi.req), V2(lo.req + kPlateOhm, hi.req + kPlateOhm),
+          V2(lo.dt / kCouplingF, hi.dt / kCouplingF)};
+}
+
+void StageV::begin(const LaneParams& p, V2 in, V2* gk, Step* st) {
   using namespace simd2;
   const V2 zero;
   const V2 u = in - vc;
@@ -181,56 +160,40 @@ void StageV::begin(const Stage& s, V2 in, V2* gk, Step* st) {
   const V2 bent = vk + d / (d * (1.0 / kGridSoftV) + 1.0);
   st->vg = select(gt(d, zero), bent, u);
   *gk = st->vg - vk;
-  vc += ((u - st->vg) * (1.0 / kGridCurrentOhm) + st->vg * (1.0 / kGridLeakOhm)) * (s.dt / kCouplingF);
-  st->h_src = V2(s.g) * vk + hist;
-  st->i = vmax(zero, ip * 2.0 - ip_prev);
-  st->result = st->i;
-  st->req = V2(s.req);
-  st->req_plate = V2(s.req + kPlateOhm);
+  vc += ((u - st->vg) * (1.0 / kGridCurrentOhm) + st->vg * (1.0 / kGridLeakOhm)) * p.vc_step;
+  st->h_src = p.g * vk + hist;
+  st->req = p.req;
+  st->req_plate = p.req_plate;
   // Vk = (h_src + I)·Req is linear in I; so are Vpk and Vgk. Their parts that
   // do not depend on I are formed once per step.
   const V2 vk_rest = st->h_src * st->req;
   st->vpk_rest = V2(kSupplyV) - vk_rest;
   st->vgk_rest = st->vg - vk_rest;
+  st->tangent = predict_current(ip, di_dvg, di_dvp, st->vgk_rest - vgk_rest, st->vpk_rest - vpk_rest);
+  st->i = vmax(zero, st->tangent + pred_err);
+  st->result = st->i;
+  st->di_dvg = di_dvg;
+  st->di_dvp = di_dvp;
   st->done = zero;
 }
 
-namespace {
-
-// One Newton update of the plate current for both lanes. A lane's result is
-// the iterate at which it converged; the iteration itself runs on in every
-// lane (its later values are discarded), which keeps the selection off the
-// loop-carried dependency chain.
-template <typename V>
-inline void newton_update(NewtonStep<V>* st) {
-  using namespace simd2;
-  const V zero(0.0);
-  const V i = st->i;
-  const V vpk = vmax(zero, st->vpk_rest - i * st->req_plate);
-  V ipm, fp;
-  newton_terms_v(st->vgk_rest - i * st->req, vpk, st->req, st->req_plate, &ipm, &fp);
-  const V f = i - ipm;
-  V next = i - f / fp;
-  next = select(lt(next, zero), i * 0.5, next);
-  const V conv = lt(vabs(next - i), V(kNewtonTol));
-  st->result = select(st->done, st->result, next);
-  st->done = vor(st->done, conv);
-  st->i = next;
-}
-
-}  // namespace
-
-V2 StageV::finish(const Stage& s, const Step& st) {
+V2 StageV::finish(const LaneParams& p, const Step& st) {
+  di_dvg = st.di_dvg;
+  di_dvp = st.di_dvp;
+  vgk_rest = st.vgk_rest;
+  vpk_rest = st.vpk_rest;
+  pred_err = st.result - st.tangent;
   ip_prev = ip;
   ip = st.result;
-  vk = (st.h_src + st.result) * V2(s.req);
-  hist = V2(s.g) * vk - st.h_src;
+  vk = (st.h_src + st.result) * p.req;
+  hist = p.g * vk - st.h_src;
   return V2(kSupplyV) - st.result * kPlateOhm;
 }
 
 V2 StageV::run(const Stage& s, V2 in, V2* gk, long* iters) {
+  const LaneParams p = LaneParams::of(s);
   Step st;
-  begin(s, in, gk, &st);
+  begin(p, in, gk, &st);
   int it = 0;
   while (it < kNewtonMaxIter) {
     ++it;
@@ -238,15 +201,62 @@ V2 StageV::run(const Stage& s, V2 in, V2* gk, long* iters) {
     if (simd2::movemask(st.done) == 3) break;
   }
   if (iters) *iters += it;
-  return finish(s, st);
+  return finish(p, st);
+}
+
+void StageV::load(const Stage& lo, const Stage& hi) {
+  vk = V2(lo.vk, hi.vk);
+  hist = V2(lo.hist, hi.hist);
+  ip = V2(lo.ip, hi.ip);
+  ip_prev = V2(lo.ip_prev, hi.ip_prev);
+  vc = V2(lo.vc, hi.vc);
+  di_dvg = V2(lo.di_dvg, hi.di_dvg);
+  di_dvp = V2(lo.di_dvp, hi.di_dvp);
+  vgk_rest = V2(lo.vgk_rest, hi.vgk_rest);
+  vpk_rest = V2(lo.vpk_rest, hi.vpk_rest);
+  pred_err = V2(lo.pred_err, hi.pred_err);
+}
+
+void StageV::save(Stage* lo, Stage* hi) const {
+  double Stage::*to[] = {&Stage::vk,     &Stage::hist,   &Stage::ip,       &Stage::ip_prev,  &Stage::vc,
+                         &Stage::di_dvg, &Stage::di_dvp, &Stage::vgk_rest, &Stage::vpk_rest, &Stage::pred_err};
+  const V2 StageV::*from[] = {&StageV::vk,     &StageV::hist,   &StageV::ip,       &StageV::ip_prev,
+                              &StageV::vc,     &StageV::di_dvg, &StageV::di_dvp,   &StageV::vgk_rest,
+                              &StageV::vpk_rest, &StageV::pred_err};
+  for (int f = 0; f < 10; ++f) {
+    lo->*to[f] = (this->*from[f]).lo();
+    hi->*to[f] = (this->*from[f]).hi();
+  }
+}
+
+V2 StageV::run_lanes(const LaneParams& p, V2 in, int live) {
+  const StageV before = *this;
+  V2 gk;
+  Step st;
+  begin(p, in, &gk, &st);
+  const V2 keep(live & 1 ? 0.0 : -1.0, live & 2 ? 0.0 : -1.0);
+  const V2 dead = simd2::lt(keep, V2(0.0));
+  st.done = dead;  // a kept lane counts as converged from the start
+  for (int it = 0; it < kNewtonMaxIter; ++it) {
+    newton_update(&st);
+    if (simd2::movemask(st.done) == 3) break;
+  }
+  const V2 out = finish(p, st);
+  for (V2 StageV::*f : {&StageV::vk, &StageV::hist, &StageV::ip, &StageV::ip_prev, &StageV::vc, &StageV::di_dvg,
+                        &StageV::di_dvp, &StageV::vgk_rest, &StageV::vpk_rest, &StageV::pred_err}) {
+    this->*f = simd2::select(dead, before.*f, this->*f);
+  }
+  return out;
 }
 
 void run_pair(StageV* a, const Stage& sa, V2 in_a, V2* gk_a, V2* out_a, StageV* b, const Stage& sb, V2 in_b,
               V2* gk_b, V2* out_b, long* iters) {
   using simd2::V2x2;
+  const LaneParams pa = LaneParams::of(sa);
+  const LaneParams pb = LaneParams::of(sb);
   StageV::Step st_a, st_b;
-  a->begin(sa, in_a, gk_a, &st_a);
-  b->begin(sb, in_b, gk_b, &st_b);
+  a->begin(pa, in_a, gk_a, &st_a);
+  b->begin(pb, in_b, gk_b, &st_b);
   NewtonStep<V2x2> st;
   st.vg = {st_a.vg, st_b.vg};
   st.h_src = {st_a.h_src, st_b.h_src};
@@ -257,6 +267,9 @@ void run_pair(StageV* a, const Stage& sa, V2 in_a, V2* gk_a, V2* out_a, StageV* 
   st.vpk_rest = {st_a.vpk_rest, st_b.vpk_rest};
   st.vgk_rest = {st_a.vgk_rest, st_b.vgk_rest};
   st.done = {st_a.done, st_b.done};
+  st.tangent = {st_a.tangent, st_b.tangent};
+  st.di_dvg = {st_a.di_dvg, st_b.di_dvg};
+  st.di_dvp = {st_a.di_dvp, st_b.di_dvp};
   int it_a = 0, it_b = 0;
   for (int it = 1; it <= kNewtonMaxIter; ++it) {
     // A finished solve stays as it is: its lanes are all marked done.
@@ -270,8 +283,12 @@ void run_pair(StageV* a, const Stage& sa, V2 in_a, V2* gk_a, V2* out_a, StageV* 
   if (iters) *iters += (it_a ? it_a : kNewtonMaxIter) + (it_b ? it_b : kNewtonMaxIter);
   st_a.result = st.result.a;
   st_b.result = st.result.b;
-  *out_a = a->finish(sa, st_a);
-  *out_b = b->finish(sb, st_b);
+  st_a.di_dvg = st.di_dvg.a;
+  st_b.di_dvg = st.di_dvg.b;
+  st_a.di_dvp = st.di_dvp.a;
+  st_b.di_dvp = st.di_dvp.b;
+  *out_a = a->finish(pa, st_a);
+  *out_b = b->finish(pb, st_b);
 }
 
 }  // namespace fx

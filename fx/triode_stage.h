@@ -22,6 +22,8 @@ struct Stage {
   double dt = 0, rk = 0, ck = 0;
   // State.
   double vk = 0, hist = 0, ip = 0, ip_prev = 0, vc = 0;
+  // Predictor of the next step's current (see Prediction).
+  double di_dvg = 0, di_dvp = 0, vgk_rest = 0, vpk_rest = 0, pred_err = 0;
   // Operating point.
   double q_vp = 0, q_vk = 0, q_ip = 0, q_gain = 0;
   // Derived from dt, rk and ck whenever they change: G = 2·Ck/dt and the
@@ -57,19 +59,53 @@ double stage_step(Stage* s, double u_in, double* gk, long* iters);
 template <typename V>
 struct NewtonStep {
   V vg, h_src, i, result, req, req_plate, vpk_rest, vgk_rest, done;
+  // The tangent prediction this step started from, and the slopes of the
+  // current at the accepted iterate (for the next prediction).
+  V tangent, di_dvg, di_dvp;
+};
+
+// Prediction. With the cathode network linear in the current, the step's
+// unknowns reduce to I, Vgk = vgk_rest - I·Req and Vpk = vpk_rest - I·(Req + Rp),
+// where vgk_rest and vpk_rest are known before the solve. Linearising the triode
+// at the last solution gives the tangent prediction
+//   I ≈ I_last + dI/dvgk_rest · Δvgk_rest + dI/dvpk_rest · Δvpk_rest,
+// with dI/dvgk_rest = gm/f' and dI/dvpk_rest = gp/f'. Its error is of second
+// order in the step's change and changes slowly from step to step, so the last
+// step's error is added as well. Newton then starts close enough that most
+// steps meet the tolerance with their first update.
+template <typename V>
+inline V predict_current(V ip, V di_dvg, V di_dvp, V dvgk, V dvpk) {
+  return ip + (di_dvg * dvgk + di_dvp * dvpk);
+}
+
+// A stage's parameters per lane: the same stage for both channels, or two
+// different stages side by side.
+struct LaneParams {
+  simd2::V2 g, req, req_plate, vc_step;  // vc_step = dt / coupling capacitance
+  static LaneParams of(const Stage& s) { return of(s, s); }
+  static LaneParams of(const Stage& lo, const Stage& hi);
 };
 
 // The five state values of one stage for both channels at once.
 struct StageV {
   simd2::V2 vk, hist, ip, ip_prev, vc;
+  simd2::V2 di_dvg, di_dvp, vgk_rest, vpk_rest, pred_err;
   void rest(const Stage& s, double vc0);
   // One time step with the parameters of s (channel 0's stage) for both lanes.
   simd2::V2 run(const Stage& s, simd2::V2 in, simd2::V2* gk, long* iters);
 
   // The pieces of run.
   using Step = NewtonStep<simd2::V2>;
-  void begin(const Stage& s, simd2::V2 in, simd2::V2* gk, Step* st);
-  simd2::V2 finish(const Stage& s, const Step& st);
+  void begin(const LaneParams& p, simd2::V2 in, simd2::V2* gk, Step* st);
+  simd2::V2 finish(const LaneParams& p, const Step& st);
+
+  // Two different stages in the two lanes (lo, hi), each with its own state:
+  // load and save move the state in and out of the stages' own records.
+  void load(const Stage& lo, const Stage& hi);
+  void save(Stage* lo, Stage* hi) const;
+  // One step where each lane has its own parameters; a lane whose bit (1: lo,
+  // 2: hi) is clear in `live` is computed but keeps its state.
+  simd2::V2 run_lanes(const LaneParams& p, simd2::V2 in, int live);
 };
 
 // Two independent steps (stage 1 of one sub-sample and stage 2 of the previous

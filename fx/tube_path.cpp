@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fx/rack_impl.h"
+#include "fx/tube_avx2.h"
 
 namespace fx {
 
@@ -91,12 +92,17 @@ void Rack::Impl::step_settling() {
     sub_ref[0] = sub_ref[1] = sub_ref[2] = sub_ref[3] = q_ref;
     return;
   }
-  long iters = 0;
-  double gk;
-  for (double& r : sub_ref) {
-    const double p1 = stage_step(&copy1, 0.0, &gk, &iters);
-    r = stage_step(&copy2, kInterstage * p1, &gk, &iters);
+  // Stage 1 of the copy on sub-sample k beside stage 2 on k - 1, in two
+  // lanes: five steps for the frame's four sub-samples.
+  const LaneParams p = LaneParams::of(copy1, copy2);
+  StageV lanes2;
+  lanes2.load(copy1, copy2);
+  V2 out = lanes2.run_lanes(p, V2(), 1);
+  for (int k = 1; k <= 4; ++k) {
+    out = lanes2.run_lanes(p, V2(0.0, kInterstage * out.lo()), k < 4 ? 3 : 2);
+    sub_ref[k - 1] = out.hi();
   }
+  lanes2.save(&copy1, &copy2);
   ++settle_count;
   if (settle_count > settle_limit && std::fabs(sub_ref[3] - q_ref) < 1e-5) settling = false;
 }
@@ -141,34 +147,48 @@ void Rack::Impl::tube_block_v(const V2* in, const double* drive, int m, V2* wet,
   V2 sub[4 * kGlideBlock];
   V2 y[4 * kGlideBlock];
   double ref[4 * kGlideBlock];
+  if (lanes_path == TubePath::avx2) interp_block_avx2(&l.interp_a.hist, &l.interp_b.hist, t, in, drive, m, sub);
   for (int i = 0; i < m; ++i) {
-    V2 p, q;
-    l.interp_a.run(t.interp_a2, in[i] * drive[i], &p, &q);
-    l.interp_b.run(t.interp_b2, p, &sub[4 * i], &sub[4 * i + 1]);
-    l.interp_b.run(t.interp_b2, q, &sub[4 * i + 2], &sub[4 * i + 3]);
+    if (lanes_path != TubePath::avx2) {
+      V2 p, q;
+      l.interp_a.run(t.interp_a2, in[i] * drive[i], &p, &q);
+      l.interp_b.run(t.interp_b2, p, &sub[4 * i], &sub[4 * i + 1]);
+      l.interp_b.run(t.interp_b2, q, &sub[4 * i + 2], &sub[4 * i + 3]);
+    }
     step_settling();
     for (int k = 0; k < 4; ++k) ref[4 * i + k] = sub_ref[k];
   }
 
-  // Stage 1 of sub-sample k runs beside stage 2 of sub-sample k - 1: two
-  // independent Newton chains, overlapped by the processor.
   const V2 qk1(s1.q_vk);
   const V2 qk2(s2.q_vk);
   V2 swing;
   long iters = 0;
   V2 gk1, gk2, p1, p2;
-  p1 = l.st1.run(s1, sub[0], &gk1, &iters);
-  swing = simd2::vabs(qk1 + gk1);
-  for (int k = 1; k < subs; ++k) {
-    V2 p1_next;
-    run_pair(&l.st1, s1, sub[k], &gk1, &p1_next, &l.st2, s2, p1 * kInterstage, &gk2, &p2, &iters);
-    y[k - 1] = p2 - V2(ref[k - 1]);
-    swing = simd2::vmax(swing, simd2::vmax(simd2::vabs(qk1 + gk1), simd2::vabs(qk2 + gk2)));
-    p1 = p1_next;
+  if (lanes_path == TubePath::avx2) {
+    tube_steps_avx2(&l.st1, s1, &l.st2, s2, sub, ref, subs, y, &swing, &iters);
+  } else if (lanes_path == TubePath::sse2_sequential) {
+    for (int k = 0; k < subs; ++k) {
+      p1 = l.st1.run(s1, sub[k], &gk1, &iters);
+      p2 = l.st2.run(s2, p1 * kInterstage, &gk2, &iters);
+      y[k] = p2 - V2(ref[k]);
+      swing = simd2::vmax(swing, simd2::vmax(simd2::vabs(qk1 + gk1), simd2::vabs(qk2 + gk2)));
+    }
+  } else {
+    // Stage 1 of sub-sample k runs beside stage 2 of sub-sample k - 1: two
+    // independent Newton chains, overlapped by the processor.
+    p1 = l.st1.run(s1, sub[0], &gk1, &iters);
+    swing = simd2::vabs(qk1 + gk1);
+    for (int k = 1; k < subs; ++k) {
+      V2 p1_next;
+      run_pair(&l.st1, s1, sub[k], &gk1, &p1_next, &l.st2, s2, p1 * kInterstage, &gk2, &p2, &iters);
+      y[k - 1] = p2 - V2(ref[k - 1]);
+      swing = simd2::vmax(swing, simd2::vmax(simd2::vabs(qk1 + gk1), simd2::vabs(qk2 + gk2)));
+      p1 = p1_next;
+    }
+    p2 = l.st2.run(s2, p1 * kInterstage, &gk2, &iters);
+    y[subs - 1] = p2 - V2(ref[subs - 1]);
+    swing = simd2::vmax(swing, simd2::vabs(qk2 + gk2));
   }
-  p2 = l.st2.run(s2, p1 * kInterstage, &gk2, &iters);
-  y[subs - 1] = p2 - V2(ref[subs - 1]);
-  swing = simd2::vmax(swing, simd2::vabs(qk2 + gk2));
   newton_iters += iters;
   newton_solves += 2 * subs;
 
