@@ -66,7 +66,10 @@ grep -q "\"velmora\"" "$src/desktop/autostart.cpp" && [[ "$(key Icon "$desktop")
   fail "launcher and autostart icon differ"
 
 metainfo="$root/share/metainfo/example.velmora.Velmora.metainfo.xml"
-appstreamcli validate --no-net "$metainfo" >"$work/as.log" 2>&1 || { cat "$work/as.log"; fail "appstreamcli"; }
+# Warnings and infos fail too, except the one about the placeholder domain.
+appstreamcli validate --no-net "$metainfo" >"$work/as.log" 2>&1 &&
+  ! grep -E '^[EWI]:' "$work/as.log" | grep -qv cid-maybe-not-rdns ||
+  { cat "$work/as.log"; fail "appstreamcli"; }
 grep -q '<launchable type="desktop-id">velmora.desktop</launchable>' "$metainfo" || fail "launchable"
 grep -q '<release version="1.0.1"' "$metainfo" || fail "metainfo lacks the current release"
 
