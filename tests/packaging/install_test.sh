@@ -83,6 +83,12 @@ grep -qx 'ExecStart=/usr/bin/velmora --headless' "$unit" || fail "unit ExecStart
 grep -qx 'After=pipewire-pulse.service pulseaudio.service' "$unit" || fail "unit After"
 grep -qx 'Restart=on-failure' "$unit" || fail "unit Restart"
 grep -q '/usr/lib/systemd/user/velmora.service' "$work/man.txt" || fail "man page names another unit path"
+if command -v systemd-analyze >/dev/null; then
+  # systemd's own parser, with the program path pointed at the staged copy.
+  sed "s|^ExecStart=/usr/bin/|ExecStart=$root/bin/|" "$unit" >"$work/velmora.service"
+  complaints=$(systemd-analyze verify --man=no "$work/velmora.service" 2>&1)
+  [[ -z "$complaints" ]] || fail "systemd-analyze: $complaints"
+fi
 
 # A switch is accepted when a following unknown switch is the one reported.
 accepts() {
