@@ -44,7 +44,34 @@ bool draw_pass(cairo_surface_t* target, int w, int h, bool overlay) {
   return painted;
 }
 
-// The base picture with the overlay laid over it, as the frame loop composes them.
+// The meter needles, which the frame loop lays over the base picture every
+// frame: a shadow, then the needle, each turned about its pivot and clipped to
+// the meter face.
+void draw_needles(cairo_surface_t* target) {
+  const ui::LiveView lv = ui::live_view();
+  const float w = lv.compact ? 4.0f : 6.0f;
+  const float shadow_off = lv.compact ? 1.5f : 3.0f;
+  cairo_t* cr = cairo_create(target);
+  gfx::set_context(cr);
+  for (const ui::Needle& n : lv.needles) {
+    for (bool shadow : {true, false}) {
+      const float off = shadow ? shadow_off : 0.0f;
+      cairo_save(cr);
+      cairo_rectangle(cr, n.face.x, n.face.y, n.face.w, n.face.h);
+      cairo_clip(cr);
+      cairo_translate(cr, n.pivot_x + off, n.pivot_y + off);
+      cairo_rotate(cr, n.angle_deg * 3.14159265358979 / 180.0);
+      cairo_translate(cr, -w / 2, -n.length);
+      ui::paint_needle(w, n.length, shadow);
+      cairo_restore(cr);
+    }
+  }
+  gfx::set_context(nullptr);
+  cairo_destroy(cr);
+}
+
+// The base picture with the needles and the overlay laid over it, as the
+// frame loop composes them.
 bool render(const Shot& shot, const std::string& path) {
   Settings s;
   s.compact = shot.compact;
@@ -57,6 +84,7 @@ bool render(const Shot& shot, const std::string& path) {
   cairo_surface_t* base = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   cairo_surface_t* over = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   draw_pass(base, w, h, false);
+  draw_needles(base);
   if (draw_pass(over, w, h, true)) {
     cairo_t* cr = cairo_create(base);
     cairo_set_source_surface(cr, over, 0, 0);
