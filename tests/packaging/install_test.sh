@@ -56,7 +56,9 @@ desktop="$root/share/applications/velmora.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 key() { sed -n "s/^$1=//p" "$2" | head -n1; }
 [[ -f "$root/share/icons/hicolor/48x48/apps/$(key Icon "$desktop").png" ]] || fail "launcher icon not installed"
-[[ -x "$root/bin/$(key TryExec "$desktop")" ]] || fail "launcher TryExec does not name the installed program"
+# Like the autostart entry, the launcher names the installed program itself.
+[[ "$(key Exec "$desktop")" == /usr/bin/velmora && "$(key TryExec "$desktop")" == /usr/bin/velmora ]] ||
+  fail "launcher does not name the installed program"
 # The window sets its X11 class in platform/window.cpp; the launcher must match it.
 wm_class=$(sed -n 's/.*"SDL_VIDEO_X11_WMCLASS", "\([^"]*\)".*/\1/p' "$src/platform/window.cpp")
 [[ -n "$wm_class" && "$(key StartupWMClass "$desktop")" == "$wm_class" ]] ||
@@ -123,6 +125,8 @@ left=$(find "$stage" ! -type d)
 stage_install /opt/vlm "$work/stage2"
 grep -qx 'ExecStart=/opt/vlm/bin/velmora --headless' "$work/stage2/opt/vlm/lib/systemd/user/velmora.service" ||
   fail "unit ignores the install prefix"
+grep -qx 'Exec=/opt/vlm/bin/velmora' "$work/stage2/opt/vlm/share/applications/velmora.desktop" ||
+  fail "launcher ignores the install prefix"
 zgrep -q '/opt/vlm/lib/systemd/user/velmora.service' "$work/stage2/opt/vlm/share/man/man1/velmora.1.gz" ||
   fail "man page ignores the install prefix"
 rm -f "$manifest"
