@@ -3,8 +3,9 @@ JOBS  ?= $(shell nproc)
 ARGS  ?=
 FUZZ_RUNS ?= 200000
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps bench sanitize fuzz clean
+.PHONY: run test build deps bench sanitize fuzz clean install uninstall deb
 
 deps:
 	@bash scripts/install-deps
@@ -39,8 +40,22 @@ fuzz: deps
 	cmake --build build-fuzz -j$(JOBS) --target vlm_fuzzers
 	bash scripts/run-fuzzers build-fuzz $(FUZZ_RUNS)
 
+# Installs into PREFIX (DESTDIR honoured); `make uninstall` removes those files.
+install: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS)
+	DESTDIR=$(DESTDIR) cmake --install build
+
+uninstall:
+	DESTDIR=$(DESTDIR) cmake --build build --target uninstall
+
+# The Debian package, built with Debian's hardening flags and checked by lintian.
+deb:
+	bash scripts/install-deps deb
+	bash packaging/build-deb build-deb $(JOBS)
+
 bench: build
 	./build/bench/velmora_bench
 
 clean:
-	rm -rf build build-asan build-tsan build-fuzz
+	rm -rf build build-asan build-tsan build-fuzz build-deb

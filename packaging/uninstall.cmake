@@ -1,0 +1,27 @@
+# Removes every file named in the install manifest, then the program's own
+# documentation directory if it is left empty. Shared directories (icon
+# theme, applications, man) stay. The manifest holds the paths without
+# DESTDIR, so a staged install is removed with the same DESTDIR set.
+if(NOT EXISTS "${MANIFEST}")
+  message(FATAL_ERROR "nothing to uninstall: ${MANIFEST} not found")
+endif()
+file(STRINGS "${MANIFEST}" files)
+set(doc_dirs "")
+foreach(path ${files})
+  set(f "$ENV{DESTDIR}${path}")
+  if(IS_SYMLINK "${f}" OR EXISTS "${f}")
+    message(STATUS "Removing ${f}")
+    file(REMOVE "${f}")
+  endif()
+  if(f MATCHES "/doc/velmora/[^/]+$")
+    get_filename_component(d "${f}" DIRECTORY)
+    list(APPEND doc_dirs "${d}")
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES doc_dirs)
+foreach(d ${doc_dirs})
+  file(GLOB left "${d}/*")
+  if(NOT left)
+    file(REMOVE_RECURSE "${d}")
+  endif()
+endforeach()
