@@ -80,9 +80,9 @@ TEST(AudioCapture, RoutedPathAllocatesNothingAfterItsFirstBlock) {
   const std::vector<float> backlog = sine_block(3 * static_cast<int>(kScratchFrames) + 7, 0.3f, 0);
   fx::Meters m;
   g_rack.take_meters(&m);
-  const long before_backlog = g_allocs.load();
+  const long before_backlog = alloc_count::news();
   handle_block(backlog.data(), backlog.size() * sizeof(float));
-  EXPECT_EQ(g_allocs.load() - before_backlog, 0);
+  EXPECT_EQ(alloc_count::news() - before_backlog, 0);
   m = fx::Meters{};
   g_rack.take_meters(&m);
   EXPECT_TRUE(m.fresh);
