@@ -5,7 +5,7 @@ FUZZ_RUNS ?= 200000
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps bench sanitize fuzz clean install uninstall deb
+.PHONY: run test build deps bench sanitize locking fuzz clean install uninstall deb
 
 deps:
 	@bash scripts/install-deps
@@ -25,6 +25,7 @@ test: build
 	cd build && ctest --output-on-failure -LE integration -j$(JOBS)
 	cd build && ctest --output-on-failure -L integration -j1
 	$(MAKE) --no-print-directory sanitize
+	$(MAKE) --no-print-directory locking
 	$(MAKE) --no-print-directory fuzz FUZZ_RUNS=100000
 
 sanitize: deps
@@ -34,6 +35,13 @@ sanitize: deps
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=thread
 	cmake --build build-tsan -j$(JOBS)
 	cd build-tsan && ctest --output-on-failure -L tsan -j$(JOBS)
+
+# The engine's unit tests built by Clang, whose thread-safety analysis proves
+# (as an error) that every access to the engine's shared state holds its lock.
+locking: deps
+	CC=clang CXX=clang++ cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-clang -j$(JOBS) --target test_audio_unit
+	cd build-clang && ctest --output-on-failure -R '^(Audio|Guard\.|Rescue\.)' -j$(JOBS)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_FUZZ=ON
@@ -58,4 +66,4 @@ bench: build
 	./build/bench/velmora_bench
 
 clean:
-	rm -rf build build-asan build-tsan build-fuzz build-deb
+	rm -rf build build-asan build-tsan build-fuzz build-clang build-deb
