@@ -31,7 +31,8 @@ test: build
 sanitize: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=address
 	cmake --build build-asan -j$(JOBS)
-	cd build-asan && ctest --output-on-failure -L "unit|tsan" -j$(JOBS)
+	cd build-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  ctest --output-on-failure -L "unit|tsan" -j$(JOBS)
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=thread
 	cmake --build build-tsan -j$(JOBS)
 	cd build-tsan && ctest --output-on-failure -L tsan -j$(JOBS)
