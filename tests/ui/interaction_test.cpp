@@ -1,6 +1,6 @@
 // The built program driven by hand on a private X server and sound server:
-// the power switch, the output knob heard on the output device, and the
-// compact view kept over a restart.
+// the power switch and the fold button, the output knob heard on the output
+// device, and the compact view kept over a restart and left by its buttons.
 #include <gtest/gtest.h>
 
 #include "tests/audio/sound_server.h"
@@ -12,7 +12,9 @@ namespace {
 constexpr float kPowerX = 1000, kPowerY = 35;
 constexpr float kCompactX = 1091, kCompactY = 35;
 constexpr float kOutputX = 1061, kOutputY = 620;  // the output knob's centre
+constexpr float kFoldX = 590, kFoldY = 330;       // folds and unfolds the knob rows
 constexpr float kExpandX = 363, kExpandY = 18;    // compact view: back to the full window
+constexpr float kQuitX = 396, kQuitY = 18;        // compact view: quit
 constexpr double kToneHz = 1000;
 
 class Interaction : public ::testing::Test {
@@ -40,8 +42,14 @@ TEST_F(Interaction, PowerSwitchTakesTheRoutingDownAndUp) {
   ASSERT_TRUE(routed());
   w_.click(kPowerX, kPowerY);
   EXPECT_TRUE(unrouted()) << "effect switched off, routing still up";
+  w_.pause_past_double_click();
   w_.click(kPowerX, kPowerY);
   EXPECT_TRUE(routed()) << "effect switched on again, routing still down";
+  w_.click(kFoldX, kFoldY);
+  EXPECT_TRUE(w_.reaches(1180, 348)) << w_.geometry().w << "x" << w_.geometry().h;
+  w_.pause_past_double_click();
+  w_.click(kFoldX, kFoldY);
+  EXPECT_TRUE(w_.reaches(1180, 780)) << w_.geometry().w << "x" << w_.geometry().h;
   EXPECT_TRUE(w_.stop_program());
   EXPECT_EQ(th::default_sink(), "speakers");
 }
@@ -76,7 +84,11 @@ TEST_F(Interaction, CompactButtonShrinksTheWindowAndTheViewIsRemembered) {
                                     << "x" << w_.geometry().h;
   w_.click(kExpandX, kExpandY);
   EXPECT_TRUE(w_.reaches(1180, 780)) << w_.geometry().w << "x" << w_.geometry().h;
-  EXPECT_TRUE(w_.stop_program());
+  w_.click(kCompactX, kCompactY);
+  ASSERT_TRUE(w_.reaches(420, 132));
+  w_.click(kQuitX, kQuitY);
+  EXPECT_TRUE(w_.ended()) << "the compact view's quit button did not end the program";
+  EXPECT_TRUE(unrouted()) << "routing not put back after quitting";
 }
 
 }  // namespace

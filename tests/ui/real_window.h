@@ -100,7 +100,14 @@ class Session {
     id_.clear();
     return ended && WIFEXITED(st) && WEXITSTATUS(st) == 0;
   }
-  bool program_running() { return pid_ > 0 && !th::reaped(pid_); }
+  // Waits for the program to end by itself; true on exit code 0.
+  bool ended(int ms = 10000) {
+    int st = 0;
+    if (pid_ <= 0 || !th::wait_for([&] { return th::reaped(pid_, &st); }, ms)) return false;
+    pid_ = -1;
+    id_.clear();
+    return WIFEXITED(st) && WEXITSTATUS(st) == 0;
+  }
 
   static std::string window_id() {
     std::istringstream out(th::run({"xdotool", "search", "--name", "^Velmora$"}));
@@ -150,6 +157,8 @@ class Session {
     th::run(argv);
   }
   void double_click(double ref_x, double ref_y) { click(ref_x, ref_y, 1, 2); }
+  // Two presses closer than this make a double click, which most elements ignore.
+  static void pause_past_double_click() { ::usleep(700 * 1000); }
   // notches > 0 turns the wheel up (button 4), < 0 down (button 5).
   void wheel(double ref_x, double ref_y, int notches) {
     if (notches != 0) click(ref_x, ref_y, notches > 0 ? 4 : 5, std::abs(notches));
