@@ -6,6 +6,7 @@
 #include <cairo.h>
 
 #include "fx/params.h"
+#include "gfx/theme.h"
 #include "settings/settings.h"
 #include "tests/ui/golden_render.h"
 #include "ui/input_hit.h"
@@ -199,6 +200,52 @@ TEST_F(Input, SwitchesTogglePerPressAndTheFirstCompactViewSitsTopRight) {
   paint();
   ui::on_double_click(300, 110);  // the drag area leads back
   EXPECT_FALSE(s.compact);
+}
+
+TEST_F(Input, SettingsPageOrderKeysAndHover) {
+  ui::on_mouse_move(mid_x(L.power_btn), mid_y(L.power_btn));
+  EXPECT_EQ(g_hover, code::power);
+  ui::on_mouse_leave();
+  EXPECT_EQ(g_hover, 0);
+
+  ui::on_mouse_down(mid_x(L.settings_btn), mid_y(L.settings_btn));
+  ASSERT_TRUE(g_settings_open);
+  paint();
+  const ui::SettingsPage& p = g_page;
+  const std::pair<const gfx::Rect*, int> rows[] = {
+      {&p.autostart, code::autostart}, {&p.fx_on_start, code::fx_on_start},
+      {&p.on_top, code::on_top},       {&p.language, code::language},
+      {&p.dark, code::dark},           {&p.light, code::light},
+      {&p.close, code::close_page},    {&p.mail, code::mail},
+      {&p.web, code::web}};
+  for (const auto& [r, want] : rows) EXPECT_EQ(hit_mid(*r), want);
+  EXPECT_EQ(ui::hit(p.panel.x + 2, p.panel.y + 2), code::page);
+  EXPECT_EQ(ui::hit(L.knob[4].cx, L.knob[4].cy), code::page)
+      << "the page covers the knobs";
+
+  const Settings before = s;
+  g_save_at = 0;
+  ui::on_mouse_down(mid_x(p.fx_on_start), mid_y(p.fx_on_start));
+  ui::on_mouse_down(mid_x(p.on_top), mid_y(p.on_top));
+  ui::on_mouse_down(mid_x(p.light), mid_y(p.light));
+  EXPECT_NE(s.active_on_start, before.active_on_start);
+  EXPECT_NE(s.compact_on_top, before.compact_on_top);
+  EXPECT_EQ(s.theme, "light");
+  EXPECT_FALSE(theme::dark());
+  EXPECT_NE(g_save_at, 0u);
+  ui::on_mouse_down(mid_x(p.dark), mid_y(p.dark));
+  EXPECT_TRUE(theme::dark());
+
+  ui::on_mouse_down(2, 2);  // outside the page
+  EXPECT_FALSE(g_settings_open);
+  ui::on_mouse_down(mid_x(L.settings_btn), mid_y(L.settings_btn));
+  g_dirty = false;
+  ui::on_key(ui::Key::enter);
+  ui::on_key(ui::Key::backspace);
+  EXPECT_TRUE(g_settings_open);
+  EXPECT_FALSE(g_dirty) << "Enter and Backspace mean nothing outside the dialog";
+  ui::on_key(ui::Key::escape);
+  EXPECT_FALSE(g_settings_open);
 }
 
 }  // namespace
