@@ -100,6 +100,12 @@ class Session {
     id_.clear();
     return ended && WIFEXITED(st) && WEXITSTATUS(st) == 0;
   }
+  // SIGKILL: nothing of the program's own ending runs.
+  void kill_program() {
+    if (pid_ > 0) th::stop_child(pid_, SIGKILL);
+    pid_ = -1;
+    id_.clear();
+  }
   // Waits for the program to end by itself; true on exit code 0.
   bool ended(int ms = 10000) {
     int st = 0;
