@@ -45,9 +45,14 @@ bool popup_move(float x, float y);
 void popup_click(float x, float y);
 void popup_wheel(int direction);
 void draw_popup();
+// Placed inside a window of w x h reference units (the overlay's size).
+void draw_popup(int w, int h);
 
 // ---- preset menus and the save dialog ----
 void open_preset_menu(int unit);
+// The name (ASCII letters compared case-insensitively) of one of the unit's
+// built-in presets or of the custom setting, as shown in this language.
+bool name_reserved(int unit, const std::string& name);
 
 struct SaveDialog {
   bool open = false;
