@@ -68,6 +68,14 @@ gfx::Rect switch_row(float x, float y, float w, const char* key, bool on, int co
   return row;
 }
 
+// One regular line, shrunk towards min_size before it is cut.
+void shrunk_text(gfx::Rect r, const std::string& text, float size, float min_size,
+                 unsigned colour) {
+  const float tw = gfx::text_width(text, size, false);
+  if (tw > r.w && tw > 0) size = std::max(size * r.w / tw, min_size);
+  gfx::text(r, ellipsize(text, size, r.w, false), size, colour, gfx::Align::left, false, true);
+}
+
 std::string current_language_name() {
   for (const i18n::Language& l : i18n::languages())
     if (l.code == S->language) return l.name;
@@ -93,8 +101,7 @@ void draw_options(gfx::Rect panel) {
             14, C[7], gfx::Align::left, false, true);
   g_page.language = {field_x, y, 200, 32};
   button_bg(g_page.language, g_hover == kLanguageCode);
-  gfx::text({field_x + 12, y, 200 - 40, 32}, ellipsize(current_language_name(), 14, 160, false), 14,
-            C[6], gfx::Align::left, false, true);
+  shrunk_text({field_x + 12, y, 200 - 40, 32}, current_language_name(), 14, 10, C[6]);
   chevron(field_x + 200 - 20, y + 16, C[7]);
 
   y += 46;
