@@ -35,8 +35,8 @@ bool inside(const gfx::Rect& r, float x, float y) {
 int row_at(float x, float y) {
   const Popup& p = g_popup;
   if (!inside(p.box, x, y)) return -1;
-  const int row = static_cast<int>((y - p.box.y - kPad) / kRowH);
-  if (y - p.box.y - kPad < 0 || row >= p.visible) return -1;
+  const int row = static_cast<int>((y - p.box.y - kPad) / kRowH);  // the top margin is row 0
+  if (row >= p.visible) return -1;
   const int index = row + p.scroll;
   return index < static_cast<int>(p.items.size()) ? index : -1;
 }
