@@ -27,9 +27,15 @@ std::string ascii_lower(std::string s) {
 void choose(int unit, const std::string& ref) {
   if (ref.empty() || S == nullptr) return;
   S->unit_preset[unit] = ref;
+  // A glide still under way counts as arrived: the other unit's knobs keep
+  // heading for their preset instead of stopping half-way.
+  const fx::Params now = S->params;
+  if (g_glide.active) S->params.knob = g_glide.target.knob;
   fx::Params target;
   std::string name;
-  if (selected_params(unit, &target, &name)) {
+  const bool found = selected_params(unit, &target, &name);
+  S->params = now;
+  if (found) {
     start_glide(target);
     S->params.tube_on = target.tube_on;
     S->params.comp_on = target.comp_on;
