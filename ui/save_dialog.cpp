@@ -62,11 +62,12 @@ std::string suggestion(int unit) {
   return "";
 }
 
-// The note the dialog shows for the name as it stands, nullptr for none.
+// The note the dialog shows for the name it would store, nullptr for none.
 const char* note_key() {
   const int unit = g_save.unit;
-  if (name_reserved(unit, g_save.name)) return "preset_reserved";
-  if (find_user(unit, g_save.name) != nullptr) return "preset_overwrite";
+  const std::string name = settings::clean_name(g_save.name);
+  if (name_reserved(unit, name)) return "preset_reserved";
+  if (find_user(unit, name) != nullptr) return "preset_overwrite";
   if (full(unit)) return "preset_full";
   return nullptr;
 }
