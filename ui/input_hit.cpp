@@ -34,7 +34,8 @@ int hit_compact(float x, float y) {
   if (inside(L.mini_expand, x, y)) return code::expand;
   if (inside(L.mini_mute, x, y)) return code::mute;
   if (inside(L.mini_power, x, y)) return code::mini_power;
-  return code::mini_drag;
+  // Every other point of the window moves it.
+  return inside(L.mini_drag, x, y) ? code::mini_drag : code::none;
 }
 
 int hit_page(float x, float y) {
