@@ -41,7 +41,7 @@ class Presets : public ::testing::Test {
     unsetenv("XDG_CONFIG_HOME");
     std::filesystem::remove_all(dir_);
   }
-  // Paints the overlay pieces of this Part on a w x h surface.
+  // Paints the dialog and the popup on a w x h surface.
   void paint(int w, int h) {
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
     cairo_t* cr = cairo_create(s);
