@@ -52,15 +52,13 @@ void probe(const gfx::Rect& box, const std::string& s, float width) {
   if (width > box.w + 0.5f || shortened(s)) g_cuts.push_back({s, box.w, width});
 }
 
-struct Scene {
+// Together these paint every text of the full window (effect on and off),
+// the compact view (on and off), the settings page and the crash note.
+constexpr struct Scene {
   const char* name;
   bool compact, active, settings_open, crash;
   int w, h;
-};
-
-// Together these paint every text of the full window (effect on and off),
-// the compact view (on and off), the settings page and the crash note.
-constexpr Scene kScenes[] = {
+} kScenes[] = {
     {"full, settings page and crash note", false, true, true, true, 1180, 780},
     {"full, effect off", false, false, false, false, 1180, 780},
     {"compact, on", true, true, false, false, 420, 132},

@@ -1,6 +1,5 @@
 // The notes over the rack: the mail link's encoding and body, the crash
-// note's lifetime against the stored report, the status note's texts and the
-// knob tooltip, painted on real surfaces.
+// note's lifetime against the stored report, and the knob tooltip.
 #include <gtest/gtest.h>
 
 #include <cairo.h>
@@ -83,43 +82,6 @@ TEST(Notes, DiscardingHidesTheNoteAndRemovesTheStoredReport) {
   EXPECT_FALSE(g_crash.shown);
   EXPECT_FALSE(crash_handler::pending_report(&text));
   rmdir(dir);
-}
-
-TEST(Notes, StatusNoteSaysWhatKeepsTheEffectFromWorking) {
-  Settings s;
-  testui::setup();
-  const struct {
-    unsigned state;
-    bool active, select_output, setup_needed;
-    const char* key;  // nullptr: no note
-  } cases[] = {
-      {0, true, false, false, "status_connecting"},
-      {2, true, false, false, "status_no_server"},
-      {3, true, false, false, "status_other_instance"},
-      {1, true, false, false, nullptr},
-      {1, true, true, false, "status_select_output"},
-      {1, false, true, false, nullptr},
-      {1, false, true, true, "status_setup_needed"},
-  };
-  for (const auto& c : cases) {
-    s.active = c.active;
-    ui::init(&s, false);
-    g_status = {};
-    g_status.state = c.state;
-    g_status.select_output = c.select_output;
-    g_status.setup_needed = c.setup_needed;
-    const char* key = ui::status_note_key();
-    EXPECT_STREQ(key ? key : "none", c.key ? c.key : "none") << c.state;
-    cairo_surface_destroy(testui::render(&s, 1180, 780));
-    // Only the note that offers the set-up is clickable, and it lies over the tubes.
-    const bool clickable = c.key != nullptr && c.setup_needed && c.state == 1;
-    EXPECT_EQ(g_status_note.w > 0, clickable) << c.state;
-    if (clickable) {
-      EXPECT_GE(g_status_note.x, L.tube_window.x);
-      EXPECT_LE(g_status_note.x + g_status_note.w, L.tube_window.x + L.tube_window.w);
-    }
-  }
-  g_status = {};
 }
 
 TEST(Notes, TooltipShowsTheDraggedKnobsValueUnlessFolded) {
