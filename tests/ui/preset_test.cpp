@@ -58,6 +58,15 @@ class Presets : public ::testing::Test {
     const float y = b.y + 4 + (index - g_popup.scroll) * 28 + 14;
     ui::popup_click(on_mark ? b.x + b.w - 10 : b.x + 30, y);
   }
+  // Types a name into a fresh dialog and commits; true when it was stored.
+  static bool save_as(int unit, const std::string& name) {
+    ui::open_save_dialog(unit);
+    ui::save_type(name);
+    ui::commit_save();
+    const bool stored = !g_save.open;
+    ui::close_save();
+    return stored;
+  }
   void add_user(int unit, const std::string& name, fx::Params p) {
     s_.user_presets[unit].push_back(UserPreset{name, p});
   }
@@ -133,10 +142,7 @@ TEST_F(Presets, ReservedNamesIgnoreAsciiCaseAndBelongToTheirUnit) {
   for (const auto& c : cases)
     EXPECT_EQ(ui::name_reserved(c.unit, c.name), c.reserved) << c.unit << " " << c.name;
 
-  ui::open_save_dialog(0);
-  ui::save_type("WARM");
-  ui::commit_save();
-  EXPECT_TRUE(g_save.open);
+  EXPECT_FALSE(save_as(0, "WARM"));
   EXPECT_TRUE(s_.user_presets[0].empty());
 }
 
@@ -148,10 +154,7 @@ TEST_F(Presets, SavingAppendsOverwritesInPlaceAndStopsAtAHundred) {
   s_.params.knob[0] = 0.2f;
   s_.params.comp_on = false;
 
-  ui::open_save_dialog(0);
-  ui::save_type("A");
-  ui::commit_save();
-  EXPECT_FALSE(g_save.open);
+  EXPECT_TRUE(save_as(0, "A"));
   EXPECT_EQ(names(s_, 0), (std::vector<std::string>{"A", "B"}));
   EXPECT_FLOAT_EQ(s_.user_presets[0][0].params.knob[0], 0.2f);
   EXPECT_FALSE(s_.user_presets[0][0].params.comp_on);
@@ -159,17 +162,9 @@ TEST_F(Presets, SavingAppendsOverwritesInPlaceAndStopsAtAHundred) {
   EXPECT_GT(g_save_at, 0u);
 
   for (int i = 2; i < 100; ++i) add_user(0, std::to_string(i) + "P", other);
-  ui::open_save_dialog(0);
-  ui::save_type("New");
-  ui::commit_save();
-  EXPECT_TRUE(g_save.open);
+  EXPECT_FALSE(save_as(0, "New"));
   EXPECT_EQ(s_.user_presets[0].size(), 100u);
-  ui::close_save();
-
-  ui::open_save_dialog(0);
-  ui::save_type("B");
-  ui::commit_save();
-  EXPECT_FALSE(g_save.open);
+  EXPECT_TRUE(save_as(0, "B"));
   EXPECT_EQ(s_.user_presets[0][1].name, "B");
   EXPECT_FLOAT_EQ(s_.user_presets[0][1].params.knob[0], 0.2f);
   EXPECT_EQ(s_.unit_preset[0], "u:B");
