@@ -15,6 +15,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 cairo_t* g_cr = nullptr;
+gfx::TextProbe g_text_probe = nullptr;
 PangoContext* g_measure = nullptr;
 std::unordered_map<std::uint64_t, PangoFontDescription*> g_fonts;
 std::unordered_map<const unsigned char*, cairo_surface_t*> g_images;
@@ -356,12 +357,15 @@ void image_png(const unsigned char* data, std::size_t size, Rect r) {
   cairo_restore(g_cr);
 }
 
+void set_text_probe(TextProbe probe) { g_text_probe = probe; }
+
 void text(Rect r, const std::string& s, float size, unsigned colour, Align align, bool bold,
           bool vcenter) {
   if (!g_cr || s.empty()) return;
   PangoLayout* layout = new_line_layout(true, s, size, bold);
   int tw = 0, th = 0;
   pango_layout_get_pixel_size(layout, &tw, &th);
+  if (g_text_probe != nullptr) g_text_probe(r, s, static_cast<float>(tw));
   double x = r.x;
   if (align == Align::center) x = r.x + (r.w - tw) / 2.0;
   if (align == Align::right) x = r.x + r.w - tw;

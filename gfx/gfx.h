@@ -56,4 +56,9 @@ float wrapped_height(const std::string& s, float size, float width);
 float text_width(const std::string& s, float size, bool bold);
 std::size_t fit_chars(const std::string& s, float size, float width);
 
+// Sees every single-line text as it is drawn, with its box and its measured
+// width, so a check can find texts that the box cuts. nullptr stops it.
+using TextProbe = void (*)(const Rect& box, const std::string& s, float width);
+void set_text_probe(TextProbe probe);
+
 }  // namespace gfx

@@ -7,6 +7,7 @@
 #include "audio/audio.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
+#include "ui/panels.h"
 #include "ui/ui.h"
 #include "ui/ui_state.h"
 
@@ -305,6 +306,9 @@ void persist() {
   settings::save(*S);
 }
 
-void set_crash_report(const std::string& text) { g_crash_report = text; }
+void set_crash_report(const std::string& text) {
+  g_crash_report = text;
+  g_crash.shown = !text.empty();
+}
 
 }  // namespace ui

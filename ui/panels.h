@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/audio.h"
 #include "gfx/gfx.h"
 
 namespace ui {
@@ -45,9 +46,14 @@ bool popup_move(float x, float y);
 void popup_click(float x, float y);
 void popup_wheel(int direction);
 void draw_popup();
+// Placed inside a window of w x h reference units (the overlay's size).
+void draw_popup(int w, int h);
 
 // ---- preset menus and the save dialog ----
 void open_preset_menu(int unit);
+// The name (ASCII letters compared case-insensitively) of one of the unit's
+// built-in presets or of the custom setting, as shown in this language.
+bool name_reserved(int unit, const std::string& name);
 
 struct SaveDialog {
   bool open = false;
@@ -91,6 +97,12 @@ void draw_settings(int w, int h);
 // The contact addresses the page links to (set at build time).
 std::string support_mail_uri();
 std::string web_uri();
+std::string support_mail_address();
+// The page's panel for a window of w x h reference units.
+gfx::Rect settings_panel(int w, int h);
+// Menu rows: 0 is "automatic" / "follow the default"; k > 0 is list entry k - 1.
+int language_row(const std::string& code);
+int device_row(const std::vector<audio::Device>& devices, const std::string& output);
 
 // ---- notes ----
 struct CrashNote {
@@ -107,5 +119,13 @@ void send_crash_report();
 void discard_crash_report();
 // Percent-encodes everything but unreserved characters, for mailto: links.
 std::string url_encode(const std::string& s);
+// The mail body of a crash report: the report, then the log lines, cut to
+// 6000 bytes (with a mark) when longer.
+std::string crash_mail_body(const std::string& report, const std::vector<std::string>& log_lines);
+void draw_crash(int w, int h);
+// Key of the status note's text, or nullptr when the engine's status needs no note.
+const char* status_note_key();
+void draw_status_note(int w, int h);
+void draw_knob_tooltip();
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 
 #include "desktop/i18n.h"
 
+#include "ui/panels.h"
 #include "ui/rack_draw.h"
 
 namespace ui {
@@ -40,6 +41,25 @@ void text_fit(const gfx::Rect& r, const std::string& text, float size, float min
   float tw = gfx::text_width(text, size, bold);
   if (tw > r.w && tw > 0) size = std::max(size * r.w / tw, min_size);
   gfx::text(r, ellipsize(text, size, r.w, bold), size, colour, align, bold, true);
+}
+
+std::string url_encode(const std::string& s) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(s.size() * 3);
+  for (const char ch : s) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                       c == '-' || c == '.' || c == '_' || c == '~';
+    if (plain) {
+      out += ch;
+    } else {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+    }
+  }
+  return out;
 }
 
 }  // namespace ui

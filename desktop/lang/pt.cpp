@@ -1,6 +1,6 @@
-// Portuguese.
-// Written to read naturally in Portugal and in Brazil: third-person imperatives
-// ("Escolha", "Mantenha"), no "tu"/"você", and wording shared by both variants.
+// Portuguese, Brazilian throughout (the code stays "pt"): "Salvar", "Configurações",
+// gerunds such as "Conectando", "tudo que"; third-person imperatives ("Selecione",
+// "Mantenha").
 #include "desktop/lang/lang.h"
 
 namespace i18n::lang {
@@ -9,14 +9,14 @@ namespace {
 constexpr Entry kEntries[] = {
     // About box.
     {"about_disclaimer",
-     "O Velmora altera o som de tudo o que o computador reproduz. Mantenha um volume "
-     "confortável: o efeito pode deixar o som mais alto. O software é fornecido tal como "
-     "está, sem garantia de qualquer tipo; os autores não se responsabilizam por danos à "
+     "O Velmora altera o som de tudo que o computador reproduz. Mantenha o volume em um "
+     "nível confortável: o efeito pode deixar o som mais alto. O software é fornecido no "
+     "estado em que se encontra, sem garantia de qualquer tipo; os autores não se responsabilizam por danos à "
      "audição, ao equipamento de som ou aos dados."},
     {"about_disclaimer_title", "Aviso legal"},
-    {"about_report_bug", "Reportar um problema:"},
+    {"about_report_bug", "Relatar um problema:"},
     {"about_tagline",
-     "Calor de válvulas e compressão de estúdio para tudo o que o computador reproduz."},
+     "Calor de válvulas e compressão de estúdio para tudo que o computador reproduz."},
     {"about_version", "Versão %s (compilação %s)"},
     // Settings page.
     {"appearance", "Aparência"},
@@ -44,7 +44,7 @@ constexpr Entry kEntries[] = {
     {"curve_in", "Entrada"},
     // Settings page: output device.
     {"device", "Dispositivo de saída"},
-    {"device_follow", "Definido pelo sistema"},
+    {"device_follow", "Padrão do sistema"},
     {"err_no_device", "Dispositivo escolhido não encontrado"},
     {"fx_on_start", "Efeito ativo ao iniciar"},
     // Group captions.
@@ -77,14 +77,14 @@ constexpr Entry kEntries[] = {
     {"on_top", "Modo compacto sempre à frente"},
     // Power buttons: state words short enough for the compact view's button
     // ("Desligado" does not fit).
-    {"power_off", "Inativo"},
-    {"power_on", "Ativo"},
+    {"power_off", "Desligado"},
+    {"power_on", "Ligado"},
     // Tube presets and the preset menu.
     {"preset_crunch", "Crunch"},
     {"preset_custom", "Personalizado"},
     {"preset_default_name", "Meu preset %d"},
     {"preset_fat", "Encorpado"},
-    {"preset_full", "Limite de 100 presets atingido: apague um antes de guardar outro."},
+    {"preset_full", "Limite de 100 presets atingido: apague um antes de salvar outro."},
     {"preset_gentle", "Suave"},
     {"preset_glue", "Coesão"},
     {"preset_loudness", "Loudness"},
@@ -106,18 +106,18 @@ constexpr Entry kEntries[] = {
     {"remove_filter_hint",
      "Remove o filtro de áudio que o Velmora instalou em todo o sistema. O som passa então a "
      "ser reproduzido sem o efeito até que o filtro seja configurado novamente."},
-    {"save", "Guardar"},
-    {"save_preset", "Guardar preset"},
+    {"save", "Salvar"},
+    {"save_preset", "Salvar preset"},
     {"settings", "Configurações"},
     // Status line.
     {"status_active", "Ativo: todo o som do sistema passa pelo Velmora"},
     {"status_bypass", "Bypass: o efeito está desligado"},
     {"status_chained", "Ativo em cadeia com outro efeito"},
-    {"status_connecting", "Conexão ao servidor de som…"},
-    {"status_no_server", "Nenhum servidor de som encontrado; nova tentativa…"},
-    {"status_other_instance", "Outra cópia do Velmora já está em execução; esta fica inativa"},
+    {"status_connecting", "Conectando ao servidor de som…"},
+    {"status_no_server", "Nenhum servidor de som encontrado; tentando novamente…"},
+    {"status_other_instance", "Outra cópia do Velmora já está em execução; esta ficará inativa"},
     {"status_select_output",
-     "Escolha “Velmora” como dispositivo de saída nas configurações de som para ouvir o "
+     "Selecione “Velmora” como dispositivo de saída nas configurações de som para ouvir o "
      "efeito"},
     {"status_setup_needed", "É necessária uma configuração inicial de áudio"},
     // Theme switch.

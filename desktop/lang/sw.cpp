@@ -54,7 +54,7 @@ constexpr Entry kEntries[] = {
     // Settings page: switch "the effect chain is on when the program starts".
     {"fx_on_start", "Washa athari programu inapoanza"},
     // Group captions above the knob groups of the rack (short).
-    {"group_mix", "Mix"},
+    {"group_mix", "Mchanganyiko"},
     {"group_output", "Towe"},
     {"group_tone", "Toni"},
     {"group_tube", "Vali"},
@@ -86,8 +86,8 @@ constexpr Entry kEntries[] = {
     {"on_top", "Mwonekano mdogo juu kila wakati"},
     // Power button of a unit and of the whole effect. "On"/"Off" as printed on
     // devices: "Imewashwa"/"Imezimwa" do not fit the compact view's button.
-    {"power_off", "Off"},
-    {"power_on", "On"},
+    {"power_off", "Zima"},
+    {"power_on", "Washa"},
     // Preset menu: built-in tube preset names, and the entries around them.
     {"preset_crunch", "Crunch"},
     // Shown in the preset field when the knobs match no preset.

@@ -31,7 +31,7 @@ constexpr Entry kEntries[] = {
     // Names of the compressor unit's built-in presets (preset menu, ~20 characters).
     {"cpreset_gentle", "Banayad"},
     {"cpreset_level", "Pampantay"},
-    {"cpreset_parallel", "Parallel"},
+    {"cpreset_parallel", "Kahanay"},
     {"cpreset_peaks", "Pansalo ng Peak"},
     {"cpreset_punch", "Punch"},
     {"cpreset_vocal", "Bokal"},
@@ -48,7 +48,7 @@ constexpr Entry kEntries[] = {
     {"curve", "Kurba"},
     {"curve_in", "Input"},
     // Settings page: label of the output device menu, and its first entry.
-    {"device", "Output device"},
+    {"device", "Aparato ng tunog"},
     {"device_follow", "Default ng system"},
     // Footer, in front of the status, when the chosen output device is missing.
     {"err_no_device", "Hindi nakita ang napiling device"},
@@ -91,7 +91,7 @@ constexpr Entry kEntries[] = {
     // Preset menu: built-in tube preset names, and the entries around them.
     {"preset_crunch", "Crunch"},
     // Shown in the preset field when the knobs match no preset.
-    {"preset_custom", "Custom"},
+    {"preset_custom", "Pasadya"},
     // Proposed name in the save dialog; %d is a running number.
     {"preset_default_name", "Aking preset %d"},
     {"preset_fat", "Makapal"},
@@ -117,7 +117,7 @@ constexpr Entry kEntries[] = {
     {"preset_voice", "Boses"},
     {"preset_warm", "Mainit"},
     // Preset menu section headers.
-    {"presets_builtin", "Built-in"},
+    {"presets_builtin", "Nakapaloob"},
     {"presets_user", "Aking mga preset"},
     // Settings page: button and explanation for a system-wide filter driver
     // (other platforms only).

@@ -70,7 +70,7 @@ constexpr Entry kEntries[] = {
     {"knob_threshold", "Поріг"},
     {"knob_treble", "Високі"},
     {"language", "Мова"},
-    {"language_auto", "Автоматично (як у системі)"},
+    {"language_auto", "Як у системі"},
     {"limiter", "Лімітер"},
     {"on_top", "Компактний вигляд поверх усіх вікон"},
     {"power_off", "Вимк."},

@@ -36,7 +36,7 @@ constexpr Entry kEntries[] = {
      "چاہیں گے؟ اس میں کوئی آڈیو یا ذاتی فائلیں شامل نہیں ہیں، اور اس سے ہمیں مسئلہ حل کرنے "
      "میں مدد ملتی ہے۔"},
     {"crash_title", "Velmora غیر متوقع طور پر بند ہو گیا"},
-    {"curve", "کرو"},
+    {"curve", "منحنی"},
     {"curve_in", "ان پٹ"},
     {"device", "آؤٹ پٹ ڈیوائس"},
     {"device_follow", "سسٹم ڈیفالٹ"},
@@ -54,7 +54,7 @@ constexpr Entry kEntries[] = {
     {"knob_blend", "بلینڈ"},
     {"knob_drive", "ڈرائیو"},
     {"knob_fat", "فیٹ"},
-    {"knob_knee", "نی"},
+    {"knob_knee", "موڑ"},
     {"knob_makeup", "میک اپ"},
     {"knob_mid", "مڈ"},
     {"knob_mix", "مکس"},

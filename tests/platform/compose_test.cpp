@@ -1,4 +1,5 @@
-// Layer composition on SDL's software renderer in an off-screen window: the
+// Layer composition on SDL's software renderer with the window-less dummy
+// video driver (the off-screen one leaves its EGL allocations behind): the
 // texture cache's keys and limit, and what the tubes add to the picture.
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ using namespace ui::state;
 class Compose : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     win_ = SDL_CreateWindow("compose", 0, 0, 1180, 780, 0);
     ASSERT_NE(win_, nullptr) << SDL_GetError();

@@ -1,0 +1,198 @@
+#pragma once
+// The built program in a real window for the interaction tests: a private X
+// server (Xvfb), a private PulseAudio daemon, the program started and stopped
+// by process id, and the pointer and keyboard driven with xdotool at window
+// coordinates of the 1180 x 780 reference layout (or the 420 x 132 compact
+// view), scaled to the window's present size.
+//
+//   rw::Session s;                       // in SetUp: ASSERT_TRUE(s.start_servers())
+//   ASSERT_TRUE(s.start_program());      // waits for the first picture
+//   s.click(ref_x, ref_y);  s.wheel(ref_x, ref_y, +3);  s.type("name");
+//   s.stop_program();                    // SIGTERM, true on exit code 0
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/audio/sound_server.h"
+
+namespace rw {
+
+inline bool exists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+// A private X server on the first display number nobody uses.
+class XServer {
+ public:
+  bool start() {
+    for (int n = 91; n < 200; ++n) {
+      const std::string num = std::to_string(n);
+      if (exists("/tmp/.X11-unix/X" + num) || exists("/tmp/.X" + num + "-lock")) continue;
+      pid_ = th::spawn({"Xvfb", ":" + num, "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
+      if (th::wait_for([&] { return exists("/tmp/.X11-unix/X" + num) || th::reaped(pid_); },
+                       10000) &&
+          !th::reaped(pid_)) {
+        ::setenv("DISPLAY", (":" + num).c_str(), 1);
+        return true;
+      }
+      th::stop_child(pid_);
+      pid_ = -1;  // taken by someone else meanwhile: try the next number
+    }
+    return false;
+  }
+  ~XServer() {
+    if (pid_ > 0) th::stop_child(pid_);
+  }
+
+ private:
+  pid_t pid_ = -1;
+};
+
+struct Geometry {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
+class Session {
+ public:
+  ~Session() {
+    if (pid_ > 0) th::stop_child(pid_, SIGKILL);
+    server_.reset();
+  }
+
+  bool start_servers() {
+    server_ = std::make_unique<th::Server>(th::Kind::pulse);
+    return server_->start() && x_.start();
+  }
+  th::Server& server() { return *server_; }
+  std::string config_dir() const { return server_->config_dir(); }
+  std::string log() const { return th::read_file(server_->config_dir() + "/Velmora.log"); }
+
+  // Starts the program and waits for its first picture and its window.
+  bool start_program(const std::vector<std::string>& args = {}) {
+    ::unlink((server_->config_dir() + "/Velmora.log").c_str());
+    std::vector<std::string> argv{VLM_BINARY};
+    argv.insert(argv.end(), args.begin(), args.end());
+    pid_ = th::spawn(argv, server_->dir() + "/program.out");
+    if (!th::wait_for([&] { return log().find("Erstes Bild nach ") != std::string::npos; },
+                      20000))
+      return false;
+    return th::wait_for([&] { return !(id_ = window_id()).empty(); }, 5000);
+  }
+
+  // SIGTERM; true when the program ended with exit code 0.
+  bool stop_program() {
+    if (pid_ <= 0) return false;
+    ::kill(pid_, SIGTERM);
+    int st = 0;
+    const bool ended = th::wait_for([&] { return th::reaped(pid_, &st); }, 15000);
+    if (!ended) th::stop_child(pid_, SIGKILL);
+    pid_ = -1;
+    id_.clear();
+    return ended && WIFEXITED(st) && WEXITSTATUS(st) == 0;
+  }
+  // SIGKILL: nothing of the program's own ending runs.
+  void kill_program() {
+    if (pid_ > 0) th::stop_child(pid_, SIGKILL);
+    pid_ = -1;
+    id_.clear();
+  }
+  // Waits for the program to end by itself; true on exit code 0.
+  bool ended(int ms = 10000) {
+    int st = 0;
+    if (pid_ <= 0 || !th::wait_for([&] { return th::reaped(pid_, &st); }, ms)) return false;
+    pid_ = -1;
+    id_.clear();
+    return WIFEXITED(st) && WEXITSTATUS(st) == 0;
+  }
+
+  static std::string window_id() {
+    std::istringstream out(th::run({"xdotool", "search", "--name", "^Velmora$"}));
+    std::string id;
+    out >> id;
+    return id;
+  }
+  const std::string& id() const { return id_; }
+
+  Geometry geometry() const {
+    Geometry g;
+    std::istringstream out(th::run({"xdotool", "getwindowgeometry", "--shell", id_}));
+    std::string line;
+    while (std::getline(out, line)) {
+      auto value = [&](const char* key) { return std::atoi(line.c_str() + std::strlen(key)); };
+      if (line.rfind("X=", 0) == 0) g.x = value("X=");
+      if (line.rfind("Y=", 0) == 0) g.y = value("Y=");
+      if (line.rfind("WIDTH=", 0) == 0) g.w = value("WIDTH=");
+      if (line.rfind("HEIGHT=", 0) == 0) g.h = value("HEIGHT=");
+    }
+    return g;
+  }
+  bool reaches(int w, int h, int ms = 10000) const {
+    return th::wait_for(
+        [&] {
+          const Geometry g = geometry();
+          return g.w == w && g.h == h;
+        },
+        ms);
+  }
+  bool compact() const { return geometry().w < 600; }
+
+  // Moves the pointer to reference coordinates (1180 x 780, or 420 x 132 in
+  // the compact view) scaled to the window's present size.
+  void move(double ref_x, double ref_y) {
+    const Geometry g = geometry();
+    const double ref_w = compact() ? 420.0 : 1180.0;
+    const double s = g.w > 0 ? g.w / ref_w : 1.0;
+    th::run({"xdotool", "mousemove", "--window", id_, std::to_string(std::lround(ref_x * s)),
+             std::to_string(std::lround(ref_y * s))});
+  }
+  void click(double ref_x, double ref_y, int button = 1, int repeat = 1) {
+    move(ref_x, ref_y);
+    std::vector<std::string> argv{"xdotool", "click"};
+    if (repeat > 1) argv.insert(argv.end(), {"--repeat", std::to_string(repeat), "--delay", "60"});
+    argv.push_back(std::to_string(button));
+    th::run(argv);
+  }
+  void double_click(double ref_x, double ref_y) { click(ref_x, ref_y, 1, 2); }
+  // Two presses closer than this make a double click, which most elements ignore.
+  static void pause_past_double_click() { ::usleep(700 * 1000); }
+  // notches > 0 turns the wheel up (button 4), < 0 down (button 5).
+  void wheel(double ref_x, double ref_y, int notches) {
+    if (notches != 0) click(ref_x, ref_y, notches > 0 ? 4 : 5, std::abs(notches));
+  }
+  // Left-button drag from one reference point to another in steps.
+  void drag(double x0, double y0, double x1, double y1, int steps = 8) {
+    move(x0, y0);
+    th::run({"xdotool", "mousedown", "1"});
+    for (int i = 1; i <= steps; ++i)
+      move(x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps);
+    th::run({"xdotool", "mouseup", "1"});
+  }
+  void type(const std::string& text) {
+    th::run({"xdotool", "type", "--window", id_, "--delay", "30", text});
+  }
+  void key(const std::string& name) { th::run({"xdotool", "key", "--window", id_, name}); }
+
+  // Settings as the program stored them (the settings_dump tool), when the
+  // test target defines VLM_SETTINGS_DUMP.
+#ifdef VLM_SETTINGS_DUMP
+  static std::string saved() { return th::run({VLM_SETTINGS_DUMP}); }
+#endif
+
+ private:
+  std::unique_ptr<th::Server> server_;
+  XServer x_;
+  pid_t pid_ = -1;
+  std::string id_;
+};
+
+}  // namespace rw
