@@ -22,7 +22,7 @@ constexpr double kRestLevel = 3.1622776601683795e-8;
 // largest bypass capacitor (47 µF with at most 3.3 kΩ: about 0.16 s), then the
 // 5 Hz DC blocker (32 ms) and the filter histories (54 frames). A second of
 // silence is several times the longest of them.
-constexpr double kHoldS = 1.0;
+constexpr double kHoldMs = 1000.0;
 
 bool all_zero(const float* io, int n) {
   // Both signed zeros count; anything else, denormals included, is signal.
@@ -44,7 +44,7 @@ bool Rack::Impl::rest_chunk(float* io, int n) {
     silent_frames = 0;
     return false;
   }
-  const std::int64_t hold = static_cast<std::int64_t>(kHoldS * rate);
+  const std::int64_t hold = static_cast<std::int64_t>(kHoldMs / 1000.0 * rate);
   if (silent_frames <= hold) silent_frames += n;
   if (!rest_on || silent_frames <= hold || !at_rest || !same_want(want, rest_want)) return false;
 
