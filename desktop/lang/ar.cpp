@@ -74,7 +74,7 @@ constexpr Entry kEntries[] = {
     {"knob_ratio", "النسبة"},
     {"knob_release", "زمن التحرير"},
     {"knob_threshold", "العتبة"},
-    {"knob_treble", "الترددات العالية"},
+    {"knob_treble", "الحدة"},
     // Settings page: label of the language menu, and its first entry.
     {"language", "اللغة"},
     {"language_auto", "تلقائي (لغة النظام)"},
