@@ -1,7 +1,7 @@
 # Velmora: the two set-up commands are `make run` and `make test`.
 JOBS  ?= $(shell nproc)
 ARGS  ?=
-FUZZ_RUNS ?= 200000
+FUZZ_RUNS ?= 2000000
 CMAKE_FLAGS ?=
 
 .PHONY: run test build deps bench sanitize fuzz clean
@@ -24,7 +24,7 @@ test: build
 	cd build && ctest --output-on-failure -LE integration -j$(JOBS)
 	cd build && ctest --output-on-failure -L integration -j1
 	$(MAKE) --no-print-directory sanitize
-	$(MAKE) --no-print-directory fuzz FUZZ_RUNS=100000
+	$(MAKE) --no-print-directory fuzz FUZZ_RUNS=200000
 
 sanitize: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=address
