@@ -1,7 +1,7 @@
 # Velmora: the two set-up commands are `make run` and `make test`.
 JOBS  ?= $(shell nproc)
 ARGS  ?=
-FUZZ_RUNS ?= 200000
+FUZZ_RUNS ?= 2000000
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
@@ -26,7 +26,7 @@ test: build
 	cd build && ctest --output-on-failure -L integration -j1
 	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory locking
-	$(MAKE) --no-print-directory fuzz FUZZ_RUNS=100000
+	$(MAKE) --no-print-directory fuzz FUZZ_RUNS=200000
 
 sanitize: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=address

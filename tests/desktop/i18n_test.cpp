@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/sys.h"
 #include "desktop/lang/lang.h"
 #include "tests/desktop/test_util.h"
 
@@ -69,12 +70,7 @@ bool valid_utf8(const char* s) {
   return true;
 }
 
-// Characters as the interface counts them: UTF-8 start bytes.
-std::size_t chars(const char* s) {
-  std::size_t n = 0;
-  for (; *s != '\0'; ++s) n += (static_cast<unsigned char>(*s) & 0xc0) != 0x80;
-  return n;
-}
+using sys::utf8_chars;
 
 // True in the copy of this program that fresh_run() starts.
 bool in_child() { return std::getenv("VLM_I18N_FRESH_CHILD") != nullptr; }
@@ -165,9 +161,9 @@ TEST(Languages, KnobAndMeterCaptionsFitTheirPlace) {
       const std::string key = kKeys[i];
       const char* s = t->entries[i].text;
       if (key.rfind("knob_", 0) == 0) {
-        EXPECT_LE(chars(s), 12u) << key << ": " << s;
+        EXPECT_LE(utf8_chars(s), 12u) << key << ": " << s;
       } else if (key.rfind("vu_", 0) == 0) {
-        EXPECT_LE(chars(s), 6u) << key << ": " << s;
+        EXPECT_LE(utf8_chars(s), 6u) << key << ": " << s;
       }
     }
   }

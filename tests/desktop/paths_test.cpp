@@ -45,6 +45,8 @@ TEST(Paths, ConfigDirFromTheEnvironmentCreatedPrivate) {
   EXPECT_EQ(paths::config_dir(), "/nonexistent-vlmra/override");
   EXPECT_FALSE(std::filesystem::exists("/nonexistent-vlmra"));
   paths::set_config_dir_for_selftest("");
+  // Paths are shown to the user exactly as they are.
+  EXPECT_EQ(paths::display("/a b/c"), "/a b/c");
 }
 
 TEST(Paths, PackageKindFirstMatchWins) {
