@@ -19,40 +19,12 @@
 
 #include "gfx/theme.h"
 #include "tests/audio/sound_server.h"
+#include "tests/ui/real_window.h"
 
 namespace {
 
-bool exists(const std::string& path) {
-  struct stat st;
-  return ::stat(path.c_str(), &st) == 0;
-}
-
-// A private X server on the first display number nobody uses.
-class XServer {
- public:
-  bool start() {
-    for (int n = 91; n < 200; ++n) {
-      const std::string num = std::to_string(n);
-      if (exists("/tmp/.X11-unix/X" + num) || exists("/tmp/.X" + num + "-lock")) continue;
-      pid_ = th::spawn({"Xvfb", ":" + num, "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
-      if (th::wait_for([&] { return exists("/tmp/.X11-unix/X" + num) || th::reaped(pid_); },
-                       10000) &&
-          !th::reaped(pid_)) {
-        ::setenv("DISPLAY", (":" + num).c_str(), 1);
-        return true;
-      }
-      th::stop_child(pid_);
-      pid_ = -1;  // taken by someone else meanwhile: try the next number
-    }
-    return false;
-  }
-  ~XServer() {
-    if (pid_ > 0) th::stop_child(pid_);
-  }
-
- private:
-  pid_t pid_ = -1;
-};
+using rw::exists;
+using rw::XServer;
 
 struct Geometry {
   int w = 0, h = 0;
