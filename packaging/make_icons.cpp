@@ -4,12 +4,10 @@
 // Writes <dir>/<N>x<N>/velmora.png for every size and <dir>/scalable/velmora.svg.
 #include <cairo-svg.h>
 #include <cairo.h>
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <string>
 
+#include "app/sys.h"
 #include "gfx/gfx.h"
 #include "ui/ui.h"
 
@@ -18,10 +16,6 @@ namespace {
 constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
 // The SVG's nominal size; viewers scale it freely.
 constexpr int kSvgSize = 256;
-
-bool make_dir(const std::string& path) {
-  return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
-}
 
 // Paints the logo onto a fresh surface through the program's own drawing layer.
 bool paint_onto(cairo_surface_t* surface, int size) {
@@ -37,7 +31,7 @@ bool paint_onto(cairo_surface_t* surface, int size) {
 
 bool write_png(const std::string& dir, int size) {
   const std::string sub = dir + "/" + std::to_string(size) + "x" + std::to_string(size);
-  if (!make_dir(sub)) return false;
+  sys::make_dirs(sub, 0755);
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
   bool ok = paint_onto(s, size);
   if (ok) ok = cairo_surface_write_to_png(s, (sub + "/velmora.png").c_str()) == CAIRO_STATUS_SUCCESS;
@@ -47,7 +41,7 @@ bool write_png(const std::string& dir, int size) {
 
 bool write_svg(const std::string& dir) {
   const std::string sub = dir + "/scalable";
-  if (!make_dir(sub)) return false;
+  sys::make_dirs(sub, 0755);
   cairo_surface_t* s =
       cairo_svg_surface_create((sub + "/velmora.svg").c_str(), kSvgSize, kSvgSize);
   // Pixel units keep the SVG's width and height free of "pt", which icon
@@ -67,11 +61,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s <output directory>\n", argv[0]);
     return 2;
   }
+  // A directory that cannot be made shows as a failed write below.
   const std::string dir = argv[1];
-  if (!make_dir(dir)) {
-    std::perror(argv[1]);
-    return 1;
-  }
   for (int size : kSizes) {
     if (!write_png(dir, size)) {
       std::fprintf(stderr, "make_icons: %dx%d failed\n", size, size);

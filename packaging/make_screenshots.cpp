@@ -4,12 +4,10 @@
 // Writes main.png (full window, dark), light.png (full window, light theme)
 // and compact.png (compact view), in English, at the reference sizes.
 #include <cairo.h>
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <string>
 
+#include "app/sys.h"
 #include "desktop/i18n.h"
 #include "gfx/gfx.h"
 #include "gfx/theme.h"
@@ -107,10 +105,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string dir = argv[1];
-  if (::mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST) {
-    std::perror(argv[1]);
-    return 1;
-  }
+  sys::make_dirs(dir, 0755);  // a failure shows as a failed write
   if (!gfx::init(nullptr)) {
     std::fprintf(stderr, "make_screenshots: no font map\n");
     return 1;

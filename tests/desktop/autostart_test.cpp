@@ -78,7 +78,9 @@ TEST(Autostart, EntryPerInstallationKind) {
     ASSERT_TRUE(autostart::set(true, c.extra));
     EXPECT_EQ(read_file(root.path() + c.dir + "/.config/autostart/Velmora.desktop"), entry(c.exec, c.icon));
     EXPECT_EQ(autostart::command(), c.exec);
-    if (c.absent[0] != '\0') EXPECT_FALSE(std::filesystem::exists(root.path() + c.absent));
+    if (c.absent[0] != '\0') {
+      EXPECT_FALSE(std::filesystem::exists(root.path() + c.absent));
+    }
   }
 }
 
