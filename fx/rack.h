@@ -27,8 +27,9 @@ struct Meters {
 // solve both channels at once and agree with it to 1e-6: sse2_sequential
 // solves stage 1 and then stage 2 for each sub-sample, sse2 runs stage 2 one
 // sub-sample behind stage 1 in an interleaved pair (the same arithmetic,
-// identical output), avx2 runs that pair in four lanes with fused multiply-add.
-enum class TubePath { scalar, sse2_sequential, sse2, avx2 };
+// identical output), avx2 runs that pair in four lanes with fused multiply-add,
+// avx2_batched solves several consecutive steps of that pair side by side.
+enum class TubePath { scalar, sse2_sequential, sse2, avx2, avx2_batched };
 
 // The fastest path this processor runs.
 TubePath best_tube_path();

@@ -10,6 +10,7 @@
 #include "fx/params.h"
 #include "fx/rack.h"
 #include "fx/triode_stage.h"
+#include "fx/tube_avx2.h"
 
 namespace fx {
 
@@ -69,6 +70,7 @@ struct Rack::Impl {
     Decim<simd2::V2, 48> dec_a;
     simd2::V2 held;
     simd2::V2 dc_x, dc_y;
+    BatchCarry batch;  // the batched four-lane path's steps across blocks
   };
 
   // Glided values (targets in Rack::Impl::targets).

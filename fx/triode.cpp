@@ -143,6 +143,7 @@ void StageV::rest(const Stage& s, double vc0) {
   ip = ip_prev = V2(s.q_ip);
   vc = V2(vc0);
   di_dvg = di_dvp = vgk_rest = vpk_rest = pred_err = V2(0.0);
+  di_dvg_prev = di_dvp_prev = pred_err_prev = V2(0.0);
 }
 
 // Coupling network and grid: the voltage on the grid, the cathode network's

@@ -90,6 +90,9 @@ struct LaneParams {
 struct StageV {
   simd2::V2 vk, hist, ip, ip_prev, vc;
   simd2::V2 di_dvg, di_dvp, vgk_rest, vpk_rest, pred_err;
+  // The slopes and the prediction error of the step before (the four-lane
+  // batches extrapolate them).
+  simd2::V2 di_dvg_prev, di_dvp_prev, pred_err_prev;
   void rest(const Stage& s, double vc0);
   // One time step with the parameters of s (channel 0's stage) for both lanes.
   simd2::V2 run(const Stage& s, simd2::V2 in, simd2::V2* gk, long* iters);

@@ -18,6 +18,32 @@ bool cpu_has_avx2_fma();
 void tube_steps_avx2(StageV* st1, const Stage& s1, StageV* st2, const Stage& s2, const simd2::V2* sub,
                      const double* ref, int subs, simd2::V2* y, simd2::V2* swing, long* iters);
 
+// What the batched loop carries from one block to the next. It runs stage 2
+// of a block's last sub-sample at the start of the next block, beside stage 1
+// of that block's first (the result is only needed there, as the decimator's
+// held value), and its batches run on across block ends, so that every step
+// is solved the same way whatever the blocks are.
+struct BatchCarry {
+  static constexpr int kBatch = 4;
+  bool stage2_due = false;        // stage 2 of the last sub-sample is still to run
+  simd2::V2 p1_last;              // stage 1's plate voltage on that sub-sample
+  double ref_last = 0;            // and its reference voltage
+  double g2 = 0, req2 = 0;        // stage 2's cathode network then
+  int pos = 0;                    // steps of the current batch already taken
+  StageV base1, base2;            // the state the current batch started from
+  simd2::V2 base_p1;              // stage 1's plate voltage before it
+  simd2::V2 base_in[kBatch];      // stage 1's inputs of the steps taken
+  void clear() { *this = BatchCarry(); }
+};
+
+// The same loop in batches whose Newton updates run side by side (see the
+// batches in the source). y[k] receives stage 2's output of sub-sample k for
+// k < subs - 1; the last one comes with the next block, which writes it to
+// *held (the decimator's held value) before its first frame is decimated.
+void tube_steps_avx2_batched(StageV* st1, const Stage& s1, StageV* st2, const Stage& s2, BatchCarry* carry,
+                             const simd2::V2* sub, const double* ref, int subs, simd2::V2* y, simd2::V2* held,
+                             simd2::V2* swing, long* iters);
+
 // The 4x interpolation of a block of m frames for both channels: x = in[i] ·
 // drive[i] through interpolator A, then each of its two outputs through
 // interpolator B, into sub[4i … 4i + 3]. The same filters as Interp::run,

@@ -56,6 +56,7 @@ void Rack::Impl::clear_oversampling() {
   lanes.dec_a.clear();
   lanes.held = V2();
   lanes.dc_x = lanes.dc_y = V2();
+  lanes.batch.clear();
 }
 
 void Rack::Impl::wake_tube() {
@@ -147,9 +148,10 @@ void Rack::Impl::tube_block_v(const V2* in, const double* drive, int m, V2* wet,
   V2 sub[4 * kGlideBlock];
   V2 y[4 * kGlideBlock];
   double ref[4 * kGlideBlock];
-  if (lanes_path == TubePath::avx2) interp_block_avx2(&l.interp_a.hist, &l.interp_b.hist, t, in, drive, m, sub);
+  const bool four_lanes = lanes_path == TubePath::avx2 || lanes_path == TubePath::avx2_batched;
+  if (four_lanes) interp_block_avx2(&l.interp_a.hist, &l.interp_b.hist, t, in, drive, m, sub);
   for (int i = 0; i < m; ++i) {
-    if (lanes_path != TubePath::avx2) {
+    if (!four_lanes) {
       V2 p, q;
       l.interp_a.run(t.interp_a2, in[i] * drive[i], &p, &q);
       l.interp_b.run(t.interp_b2, p, &sub[4 * i], &sub[4 * i + 1]);
@@ -164,7 +166,9 @@ void Rack::Impl::tube_block_v(const V2* in, const double* drive, int m, V2* wet,
   V2 swing;
   long iters = 0;
   V2 gk1, gk2, p1, p2;
-  if (lanes_path == TubePath::avx2) {
+  if (lanes_path == TubePath::avx2_batched) {
+    tube_steps_avx2_batched(&l.st1, s1, &l.st2, s2, &l.batch, sub, ref, subs, y, &l.held, &swing, &iters);
+  } else if (four_lanes) {
     tube_steps_avx2(&l.st1, s1, &l.st2, s2, sub, ref, subs, y, &swing, &iters);
   } else if (lanes_path == TubePath::sse2_sequential) {
     for (int k = 0; k < subs; ++k) {

@@ -83,7 +83,10 @@ double largest_difference(const std::vector<float>& a, const std::vector<float>&
 
 TEST(TubePaths, EveryVectorisedPathAgreesWithTheScalarReference) {
   std::vector<fx::TubePath> paths = {fx::TubePath::sse2_sequential, fx::TubePath::sse2};
-  if (fx::best_tube_path() == fx::TubePath::avx2) paths.push_back(fx::TubePath::avx2);
+  if (fx::best_tube_path() == fx::TubePath::avx2_batched) {
+    paths.push_back(fx::TubePath::avx2);
+    paths.push_back(fx::TubePath::avx2_batched);
+  }
   for (const PathCase& c : path_cases()) {
     SCOPED_TRACE(c.name);
     const std::vector<float> ref = run_path(c, fx::TubePath::scalar);
@@ -99,14 +102,15 @@ TEST(TubePaths, EveryVectorisedPathAgreesWithTheScalarReference) {
 TEST(TubePaths, DispatchIsTheFastestPathAndCanBeForcedEitherWay) {
   fx::Rack r;
   EXPECT_EQ(r.tube_path(), fx::best_tube_path());
-  EXPECT_EQ(fx::best_tube_path() == fx::TubePath::avx2, __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"));
+  EXPECT_EQ(fx::best_tube_path() == fx::TubePath::avx2_batched, __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"));
   ASSERT_TRUE(r.set_tube_path(fx::TubePath::sse2));
   r.set_scalar_reference(true);
   EXPECT_EQ(r.tube_path(), fx::TubePath::scalar);
   r.set_scalar_reference(false);
   EXPECT_EQ(r.tube_path(), fx::best_tube_path());
-  if (fx::best_tube_path() != fx::TubePath::avx2) {
+  if (fx::best_tube_path() != fx::TubePath::avx2_batched) {
     EXPECT_FALSE(r.set_tube_path(fx::TubePath::avx2));
+    EXPECT_FALSE(r.set_tube_path(fx::TubePath::avx2_batched));
     EXPECT_EQ(r.tube_path(), fx::best_tube_path());
   }
 }
