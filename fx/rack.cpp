@@ -169,6 +169,7 @@ void Rack::set_scalar_reference(bool on) { set_tube_path(on ? TubePath::scalar :
 
 bool Rack::set_tube_path(TubePath p) {
   if ((p == TubePath::avx2 || p == TubePath::avx2_batched) && !cpu_has_avx2_fma()) return false;
+  if (p == TubePath::avx512_batched && !cpu_has_avx512()) return false;
   impl_->scalar_ref = p == TubePath::scalar;
   if (p != TubePath::scalar) impl_->lanes_path = p;
   impl_->at_rest = false;  // the other path's state has its own history
@@ -178,7 +179,9 @@ bool Rack::set_tube_path(TubePath p) {
 TubePath Rack::tube_path() const { return impl_->scalar_ref ? TubePath::scalar : impl_->lanes_path; }
 
 TubePath best_tube_path() {
-  static const TubePath best = cpu_has_avx2_fma() ? TubePath::avx2_batched : TubePath::sse2;
+  static const TubePath best = cpu_has_avx512()     ? TubePath::avx512_batched
+                               : cpu_has_avx2_fma() ? TubePath::avx2_batched
+                                                    : TubePath::sse2;
   return best;
 }
 

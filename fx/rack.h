@@ -28,8 +28,9 @@ struct Meters {
 // solves stage 1 and then stage 2 for each sub-sample, sse2 runs stage 2 one
 // sub-sample behind stage 1 in an interleaved pair (the same arithmetic,
 // identical output), avx2 runs that pair in four lanes with fused multiply-add,
-// avx2_batched solves several consecutive steps of that pair side by side.
-enum class TubePath { scalar, sse2_sequential, sse2, avx2, avx2_batched };
+// avx2_batched solves several consecutive steps of that pair side by side, and
+// avx512_batched does the same with twice the lanes per instruction.
+enum class TubePath { scalar, sse2_sequential, sse2, avx2, avx2_batched, avx512_batched };
 
 // The fastest path this processor runs.
 TubePath best_tube_path();

@@ -6,8 +6,10 @@
 
 namespace fx {
 
-// True when the processor (and the operating system) can run tube_pipe_avx2.
+// True when the processor (and the operating system) can run the AVX2 and
+// FMA functions below, and the AVX-512 one.
 bool cpu_has_avx2_fma();
+bool cpu_has_avx512();
 
 // The whole two-lane tube loop over subs sub-samples, as the pipelined two-lane
 // form takes it (stage 2 one sub-sample behind stage 1, the same arithmetic per
@@ -24,7 +26,7 @@ void tube_steps_avx2(StageV* st1, const Stage& s1, StageV* st2, const Stage& s2,
 // held value), and its batches run on across block ends, so that every step
 // is solved the same way whatever the blocks are.
 struct BatchCarry {
-  static constexpr int kBatch = 4;
+  static constexpr int kMaxBatch = 8;
   bool stage2_due = false;        // stage 2 of the last sub-sample is still to run
   simd2::V2 p1_last;              // stage 1's plate voltage on that sub-sample
   double ref_last = 0;            // and its reference voltage
@@ -32,7 +34,7 @@ struct BatchCarry {
   int pos = 0;                    // steps of the current batch already taken
   StageV base1, base2;            // the state the current batch started from
   simd2::V2 base_p1;              // stage 1's plate voltage before it
-  simd2::V2 base_in[kBatch];      // stage 1's inputs of the steps taken
+  simd2::V2 base_in[kMaxBatch];   // stage 1's inputs of the steps taken
   void clear() { *this = BatchCarry(); }
 };
 
@@ -43,6 +45,11 @@ struct BatchCarry {
 void tube_steps_avx2_batched(StageV* st1, const Stage& s1, StageV* st2, const Stage& s2, BatchCarry* carry,
                              const simd2::V2* sub, const double* ref, int subs, simd2::V2* y, simd2::V2* held,
                              simd2::V2* swing, long* iters);
+
+// The same with the batch's Newton updates two steps to an AVX-512 register.
+void tube_steps_avx512_batched(StageV* st1, const Stage& s1, StageV* st2, const Stage& s2, BatchCarry* carry,
+                               const simd2::V2* sub, const double* ref, int subs, simd2::V2* y, simd2::V2* held,
+                               simd2::V2* swing, long* iters);
 
 // The 4x interpolation of a block of m frames for both channels: x = in[i] ·
 // drive[i] through interpolator A, then each of its two outputs through

@@ -148,7 +148,8 @@ void Rack::Impl::tube_block_v(const V2* in, const double* drive, int m, V2* wet,
   V2 sub[4 * kGlideBlock];
   V2 y[4 * kGlideBlock];
   double ref[4 * kGlideBlock];
-  const bool four_lanes = lanes_path == TubePath::avx2 || lanes_path == TubePath::avx2_batched;
+  const bool four_lanes = lanes_path == TubePath::avx2 || lanes_path == TubePath::avx2_batched ||
+                          lanes_path == TubePath::avx512_batched;
   if (four_lanes) interp_block_avx2(&l.interp_a.hist, &l.interp_b.hist, t, in, drive, m, sub);
   for (int i = 0; i < m; ++i) {
     if (!four_lanes) {
@@ -166,7 +167,9 @@ void Rack::Impl::tube_block_v(const V2* in, const double* drive, int m, V2* wet,
   V2 swing;
   long iters = 0;
   V2 gk1, gk2, p1, p2;
-  if (lanes_path == TubePath::avx2_batched) {
+  if (lanes_path == TubePath::avx512_batched) {
+    tube_steps_avx512_batched(&l.st1, s1, &l.st2, s2, &l.batch, sub, ref, subs, y, &l.held, &swing, &iters);
+  } else if (lanes_path == TubePath::avx2_batched) {
     tube_steps_avx2_batched(&l.st1, s1, &l.st2, s2, &l.batch, sub, ref, subs, y, &l.held, &swing, &iters);
   } else if (four_lanes) {
     tube_steps_avx2(&l.st1, s1, &l.st2, s2, sub, ref, subs, y, &swing, &iters);
