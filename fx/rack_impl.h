@@ -71,6 +71,11 @@ struct Rack::Impl {
     simd2::V2 held;
     simd2::V2 dc_x, dc_y;
     BatchCarry batch;  // the batched four-lane path's steps across blocks
+    // The interpolators and decimators of the four-lane paths.
+    PairRing<48> interp_a4;
+    PairRing<16> interp_b4;
+    DecimRings<16> dec_b4;
+    DecimRings<48> dec_a4;
   };
 
   // Glided values (targets in Rack::Impl::targets).

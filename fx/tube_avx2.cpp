@@ -7,34 +7,64 @@ namespace fx {
 
 namespace {
 
-// One x2 interpolation over a two-lane ring of N entries (stored twice over,
-// newest first from w): the even-phase branch, its symmetric taps folded, two
-// taps per instruction, and the plain delay at index D.
+// One x2 interpolation over a pair ring: x becomes the newest value; *first
+// receives the folded branch, Σ taps[j]·(h[j] + h[N-1-j]) with h[0] = x, two
+// taps per instruction, and *second the plain delay h[D].
 template <int N, int D>
-inline void interp_step(Ring<simd2::V2, N>* r, const simd2::V2* taps, __m128d x, __m128d* first, __m128d* second) {
-  static_assert(N % 4 == 0, "two folded taps per step");
+inline void interp_step(PairRing<N>* r, const simd2::V2* taps, __m128d x, __m128d* first, __m128d* second) {
   r->w = r->w == 0 ? N - 1 : r->w - 1;
-  r->buf[r->w].v = x;
-  r->buf[r->w + N].v = x;
-  const double* h = reinterpret_cast<const double*>(r->buf + r->w);
+  const __m256d pair = _mm256_insertf128_pd(_mm256_castpd128_pd256(x), r->last.v, 1);
+  r->last.v = x;
+  _mm256_store_pd(r->slot[r->w], pair);
+  _mm256_store_pd(r->slot[r->w + N], pair);
+  const double (*h)[4] = r->slot + r->w;  // h[2i] = (x_n-2i, x_n-2i-1)
   const double* tp = reinterpret_cast<const double*>(taps);
-  __m256d acc0 = _mm256_setzero_pd();
+  // Slot 0 is the pair just built; it is taken from the register.
+  const __m256d far0 = _mm256_load_pd(h[N - 2]);
+  __m256d acc0 = _mm256_mul_pd(_mm256_loadu_pd(tp), _mm256_add_pd(pair, _mm256_permute2f128_pd(far0, far0, 1)));
   __m256d acc1 = _mm256_setzero_pd();
-  for (int j = 0; j < N / 2; j += 4) {
-    const __m256d mirror0 = _mm256_permute2f128_pd(_mm256_loadu_pd(h + 2 * (N - 2 - j)), _mm256_loadu_pd(h + 2 * (N - 2 - j)), 1);
-    const __m256d mirror1 = _mm256_permute2f128_pd(_mm256_loadu_pd(h + 2 * (N - 4 - j)), _mm256_loadu_pd(h + 2 * (N - 4 - j)), 1);
-    acc0 = _mm256_fmadd_pd(_mm256_loadu_pd(tp + 2 * j), _mm256_add_pd(_mm256_loadu_pd(h + 2 * j), mirror0), acc0);
-    acc1 = _mm256_fmadd_pd(_mm256_loadu_pd(tp + 2 * (j + 2)), _mm256_add_pd(_mm256_loadu_pd(h + 2 * (j + 2)), mirror1), acc1);
+  for (int j = 2; j < N / 2; j += 2) {
+    const __m256d far = _mm256_load_pd(h[N - 2 - j]);
+    const __m256d sum = _mm256_add_pd(_mm256_load_pd(h[j]), _mm256_permute2f128_pd(far, far, 1));
+    if (j % 4 == 0) {
+      acc0 = _mm256_fmadd_pd(_mm256_loadu_pd(tp + 2 * j), sum, acc0);
+    } else {
+      acc1 = _mm256_fmadd_pd(_mm256_loadu_pd(tp + 2 * j), sum, acc1);
+    }
   }
   const __m256d acc = _mm256_add_pd(acc0, acc1);
   *first = _mm_add_pd(_mm256_castpd256_pd128(acc), _mm256_extractf128_pd(acc, 1));
-  *second = r->buf[r->w + D].v;
+  // x_n-D: the newer half of slot D.
+  *second = _mm_load_pd(h[D]);
+}
+
+// One x2 decimation: a into the delay line of the first values, b through the
+// folded branch; the centre tap (0.5) sits on the first value N/2 - 1 pairs back.
+template <int N>
+inline __m128d decim_step(DecimRings<N>* d, const simd2::V2* taps, __m128d a, __m128d b) {
+  Ring<simd2::V2, N / 2>& f = d->first;
+  f.w = f.w == 0 ? N / 2 - 1 : f.w - 1;
+  f.buf[f.w].v = a;
+  f.buf[f.w + N / 2].v = a;
+  __m128d sum, unused;
+  interp_step<N, 0>(&d->second, taps, b, &sum, &unused);
+  return _mm_add_pd(_mm_mul_pd(_mm_set1_pd(0.5), f.buf[f.w + N / 2 - 1].v), sum);
 }
 
 }  // namespace
 
-void interp_block_avx2(Ring<simd2::V2, 48>* hist_a, Ring<simd2::V2, 16>* hist_b, const HalfBandTaps& t,
-                       const simd2::V2* in, const double* drive, int m, simd2::V2* sub) {
+void decim_block_avx2(DecimRings<16>* dec_b, DecimRings<48>* dec_a, const HalfBandTaps& t, simd2::V2* held,
+                      const simd2::V2* y, int m, simd2::V2* raw) {
+  for (int i = 0; i < m; ++i) {
+    const __m128d r0 = decim_step(dec_b, t.dec_b2, held->v, y[4 * i].v);
+    const __m128d r1 = decim_step(dec_b, t.dec_b2, y[4 * i + 1].v, y[4 * i + 2].v);
+    *held = y[4 * i + 3];
+    raw[i].v = decim_step(dec_a, t.dec_a2, r0, r1);
+  }
+}
+
+void interp_block_avx2(PairRing<48>* hist_a, PairRing<16>* hist_b, const HalfBandTaps& t, const simd2::V2* in,
+                       const double* drive, int m, simd2::V2* sub) {
   for (int i = 0; i < m; ++i) {
     __m128d p, q;
     interp_step<48, 23>(hist_a, t.interp_a2, _mm_mul_pd(in[i].v, _mm_set1_pd(drive[i])), &p, &q);

@@ -51,11 +51,51 @@ void tube_steps_avx512_batched(StageV* st1, const Stage& s1, StageV* st2, const 
                                const simd2::V2* sub, const double* ref, int subs, simd2::V2* y, simd2::V2* held,
                                simd2::V2* swing, long* iters);
 
+// The history of a folded half-band branch of N taps for the four-lane
+// paths, both channels, kept as pairs of consecutive values: slot k holds
+// (x_k, x_k-1), written whole once per input and read back only whole, so
+// that no load straddles a recent narrower store (the processor cannot
+// forward one, and waits for the store to complete). Slots stored twice over
+// as in Ring, newest first from w.
+template <int N>
+struct PairRing {
+  static_assert(N % 4 == 0, "two folded taps per instruction, in pairs of slots");
+  alignas(32) double slot[2 * N][4];
+  simd2::V2 last;  // the newest value, the older half of the next slot
+  int w = 0;
+  void clear() {
+    for (auto& s : slot) s[0] = s[1] = s[2] = s[3] = 0.0;
+    last = simd2::V2();
+    w = 0;
+  }
+};
+
 // The 4x interpolation of a block of m frames for both channels: x = in[i] ·
 // drive[i] through interpolator A, then each of its two outputs through
 // interpolator B, into sub[4i … 4i + 3]. The same filters as Interp::run,
 // two taps per instruction.
-void interp_block_avx2(Ring<simd2::V2, 48>* hist_a, Ring<simd2::V2, 16>* hist_b, const HalfBandTaps& t,
-                       const simd2::V2* in, const double* drive, int m, simd2::V2* sub);
+void interp_block_avx2(PairRing<48>* hist_a, PairRing<16>* hist_b, const HalfBandTaps& t, const simd2::V2* in,
+                       const double* drive, int m, simd2::V2* sub);
+
+// A x2 decimator's history split by phase, for the four-lane paths: of each
+// pair (a, b) the taps of the half-band design meet only the b values (at
+// even distances), and the a values only at the centre tap. So the b values
+// go through the folded branch as an interpolator's input would, and the a
+// values need no more than a delay line.
+template <int N>
+struct DecimRings {
+  PairRing<N> second;            // the b values
+  Ring<simd2::V2, N / 2> first;  // the a values
+  void clear() {
+    second.clear();
+    first.clear();
+  }
+};
+
+// The 4x decimation of a block of m frames for both channels, as Decim::run
+// does it: decimator B takes (held, y[4i]) and (y[4i+1], y[4i+2]), y[4i+3]
+// becomes the held value, decimator A takes the two results into raw[i].
+void decim_block_avx2(DecimRings<16>* dec_b, DecimRings<48>* dec_a, const HalfBandTaps& t, simd2::V2* held,
+                      const simd2::V2* y, int m, simd2::V2* raw);
 
 }  // namespace fx

@@ -57,6 +57,10 @@ void Rack::Impl::clear_oversampling() {
   lanes.held = V2();
   lanes.dc_x = lanes.dc_y = V2();
   lanes.batch.clear();
+  lanes.interp_a4.clear();
+  lanes.interp_b4.clear();
+  lanes.dec_b4.clear();
+  lanes.dec_a4.clear();
 }
 
 void Rack::Impl::wake_tube() {
@@ -150,7 +154,7 @@ void Rack::Impl::tube_block_v(const V2* in, const double* drive, int m, V2* wet,
   double ref[4 * kGlideBlock];
   const bool four_lanes = lanes_path == TubePath::avx2 || lanes_path == TubePath::avx2_batched ||
                           lanes_path == TubePath::avx512_batched;
-  if (four_lanes) interp_block_avx2(&l.interp_a.hist, &l.interp_b.hist, t, in, drive, m, sub);
+  if (four_lanes) interp_block_avx2(&l.interp_a4, &l.interp_b4, t, in, drive, m, sub);
   for (int i = 0; i < m; ++i) {
     if (!four_lanes) {
       V2 p, q;
@@ -200,11 +204,16 @@ void Rack::Impl::tube_block_v(const V2* in, const double* drive, int m, V2* wet,
   newton_solves += 2 * subs;
 
   const double dc_r = 1.0 - 10.0 * M_PI / rate;
+  V2 raws[kGlideBlock];
+  if (four_lanes) decim_block_avx2(&l.dec_b4, &l.dec_a4, t, &l.held, y, m, raws);
   for (int i = 0; i < m; ++i) {
-    const V2 r0 = l.dec_b.run(t.dec_b2, l.held, y[4 * i]);
-    const V2 r1 = l.dec_b.run(t.dec_b2, y[4 * i + 1], y[4 * i + 2]);
-    l.held = y[4 * i + 3];
-    const V2 raw = l.dec_a.run(t.dec_a2, r0, r1);
+    V2 raw = raws[i];
+    if (!four_lanes) {
+      const V2 r0 = l.dec_b.run(t.dec_b2, l.held, y[4 * i]);
+      const V2 r1 = l.dec_b.run(t.dec_b2, y[4 * i + 1], y[4 * i + 2]);
+      l.held = y[4 * i + 3];
+      raw = l.dec_a.run(t.dec_a2, r0, r1);
+    }
     const V2 dc = raw - l.dc_x + l.dc_y * dc_r;
     l.dc_x = raw;
     l.dc_y = dc;
