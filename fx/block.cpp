@@ -14,6 +14,7 @@ using simd2::V2;
 namespace {
 
 constexpr double kLn10Over20 = 0.11512925464970229;
+constexpr double k20OverLn10 = 8.685889638065035;  // 20 / ln 10: dB from a natural logarithm
 
 inline void glide(double* value, double target, double factor) { *value += (target - *value) * factor; }
 
@@ -110,16 +111,23 @@ void Rack::Impl::process_chunk(float* io, int n) {
       tube_block_v(in, drive, m, lane_wet, &lane_drive);
     }
 
-    for (int i = 0; i < m; ++i, f += 2) {
+    // The frames go through three passes so that the compressor's logarithm
+    // and exponential run two frames at a time: first everything up to the
+    // side chain, then the detector levels, the envelope (which depends only
+    // on them) and the gains, then the rest.
+    double xs[kGlideBlock][2];
+    double peak[kGlideBlock];
+    bool comp_runs[kGlideBlock];
+    bool any_comp = false;
+    for (int i = 0; i < m; ++i) {
+      const float* fi = f + 2 * i;
       const double t = static_cast<double>(i + 1) / m;
       const double drive = lerp(old.drive, gl.drive, t);
       const double blend = lerp(old.blend, gl.blend, t);
       const double tfade = lerp(old.tube_fade, gl.tube_fade, t);
       const double cfade = lerp(old.comp_fade, gl.comp_fade, t);
-      const double mix = lerp(old.mix, gl.mix, t);
-      const double gain = lerp(old.out_gain, gl.out_gain, t);
-      const double in_l = f[0];
-      const double in_r = f[1];
+      const double in_l = fi[0];
+      const double in_r = fi[1];
 
       double wet_l = 0.0, wet_r = 0.0;
       if (tube_runs) {
@@ -135,10 +143,10 @@ void Rack::Impl::process_chunk(float* io, int n) {
 
       local.in_sum[0] += std::fabs(in_l);
       local.in_sum[1] += std::fabs(in_r);
-      local.in_peak[0] = std::max(local.in_peak[0], std::fabs(f[0]));
-      local.in_peak[1] = std::max(local.in_peak[1], std::fabs(f[1]));
+      local.in_peak[0] = std::max(local.in_peak[0], std::fabs(fi[0]));
+      local.in_peak[1] = std::max(local.in_peak[1], std::fabs(fi[1]));
 
-      double x[2];
+      double* x = xs[i];
       for (int c = 0; c < 2; ++c) {
         Channel& cc = ch[c];
         cc.dry[cc.dry_w] = c == 0 ? in_l : in_r;
@@ -158,28 +166,65 @@ void Rack::Impl::process_chunk(float* io, int n) {
       // Compressor: the side chain always runs so it is settled when switched in.
       const double sl = biquad_run(side_c, ch[0].side, x[0]);
       const double sr = biquad_run(side_c, ch[1].side, x[1]);
-      if (cfade > 0.0 || block_comp_fade > 0.0) {
-        const double level = 20.0 * std::log10(std::max(std::fabs(sl), std::fabs(sr)) + 1e-12);
-        const double d = level - thr;
+      peak[i] = std::max(std::fabs(sl), std::fabs(sr)) + 1e-12;
+      comp_runs[i] = cfade > 0.0 || block_comp_fade > 0.0;
+      any_comp = any_comp || comp_runs[i];
+    }
+
+    // Detector levels in dB, then the envelope and the gain factors.
+    double level[kGlideBlock];
+    double comp_gain[kGlideBlock];
+    if (any_comp) {
+      for (int i = 0; i < m; i += 2) {
+        const V2 ln = simd2::vlog(V2(peak[i], peak[i + 1 < m ? i + 1 : i]));
+        const V2 db = ln * k20OverLn10;
+        level[i] = db.lo();
+        if (i + 1 < m) level[i + 1] = db.hi();
+      }
+      for (int i = 0; i < m; ++i) {
+        if (!comp_runs[i]) {
+          comp_env_db = 0.0;
+          comp_gain[i] = 0.0;  // not used
+          continue;
+        }
+        const double cfade = lerp(old.comp_fade, gl.comp_fade, static_cast<double>(i + 1) / m);
+        const double lv = level[i];
+        const double d = lv - thr;
         double curve;
         if (2.0 * d < -knee) {
-          curve = level;
+          curve = lv;
         } else if (knee <= 0.0 || 2.0 * std::fabs(d) > knee) {
           curve = thr + d * inv_ratio;
         } else {
-          curve = level + (inv_ratio - 1.0) * (d + knee / 2.0) * (d + knee / 2.0) / (2.0 * knee);
+          curve = lv + (inv_ratio - 1.0) * (d + knee / 2.0) * (d + knee / 2.0) / (2.0 * knee);
         }
-        const double g = curve - level;
+        const double g = curve - lv;
         const double k = g >= comp_env_db ? rel : att;
         comp_env_db = (1.0 - k) * g + k * comp_env_db;
-        const double cg = std::exp((comp_env_db + makeup) * kLn10Over20);
+        comp_gain[i] = (comp_env_db + makeup) * kLn10Over20;
+        local.detector = std::max(local.detector, static_cast<float>(lv));
+        local.gain_reduction = std::max(local.gain_reduction, static_cast<float>(-comp_env_db * cfade));
+      }
+      for (int i = 0; i < m; i += 2) {
+        const V2 e = simd2::vexp(V2(comp_gain[i], comp_gain[i + 1 < m ? i + 1 : i]));
+        comp_gain[i] = e.lo();
+        if (i + 1 < m) comp_gain[i + 1] = e.hi();
+      }
+    } else {
+      comp_env_db = 0.0;
+    }
+
+    for (int i = 0; i < m; ++i, f += 2) {
+      const double t = static_cast<double>(i + 1) / m;
+      const double cfade = lerp(old.comp_fade, gl.comp_fade, t);
+      const double mix = lerp(old.mix, gl.mix, t);
+      const double gain = lerp(old.out_gain, gl.out_gain, t);
+      double* x = xs[i];
+      if (comp_runs[i]) {
+        const double cg = comp_gain[i];
         const double wm = mix * cfade;
         x[0] += (cg * x[0] - x[0]) * wm;
         x[1] += (cg * x[1] - x[1]) * wm;
-        local.detector = std::max(local.detector, static_cast<float>(level));
-        local.gain_reduction = std::max(local.gain_reduction, static_cast<float>(-comp_env_db * cfade));
-      } else {
-        comp_env_db = 0.0;
       }
 
       x[0] *= gain;
