@@ -147,25 +147,28 @@ void Rack::Impl::process_chunk(float* io, int n) {
       local.in_peak[1] = std::max(local.in_peak[1], std::fabs(fi[1]));
 
       double* x = xs[i];
+      double d[2];
       for (int c = 0; c < 2; ++c) {
         Channel& cc = ch[c];
         cc.dry[cc.dry_w] = c == 0 ? in_l : in_r;
         cc.dry_w = cc.dry_w + 1 == kDryLen ? 0 : cc.dry_w + 1;
         // With 55 entries the slot written next holds the value from 54 frames ago.
-        const double d = cc.dry[cc.dry_w];
-        if (tube_runs) {
-          double w = c == 0 ? wet_l : wet_r;
-          for (int s = 0; s < 4; ++s) w = biquad_run(tone_c[s], cc.tone[s], w);
-          rest_peak = std::max(rest_peak, std::fabs(w));
-          x[c] = d + (w - d) * blend * tfade;
-        } else {
-          x[c] = d;
-        }
+        d[c] = cc.dry[cc.dry_w];
       }
+      V2 xv(d[0], d[1]);
+      if (tube_runs) {
+        V2 w(wet_l, wet_r);
+        for (int s = 0; s < 4; ++s) w = biquad_run2(tone_c[s], tone_s[s], w);
+        rest_peak = std::max(rest_peak, std::max(std::fabs(w.lo()), std::fabs(w.hi())));
+        xv = xv + (w - xv) * blend * tfade;
+      }
+      x[0] = xv.lo();
+      x[1] = xv.hi();
 
       // Compressor: the side chain always runs so it is settled when switched in.
-      const double sl = biquad_run(side_c, ch[0].side, x[0]);
-      const double sr = biquad_run(side_c, ch[1].side, x[1]);
+      const V2 side = biquad_run2(side_c, side_s, xv);
+      const double sl = side.lo();
+      const double sr = side.hi();
       peak[i] = std::max(std::fabs(sl), std::fabs(sr)) + 1e-12;
       comp_runs[i] = cfade > 0.0 || block_comp_fade > 0.0;
       any_comp = any_comp || comp_runs[i];

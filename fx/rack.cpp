@@ -61,8 +61,8 @@ void Rack::Impl::init() {
   for (Channel& c : ch) {
     std::fill(std::begin(c.dry), std::end(c.dry), 0.0);
     c.dry_w = 0;
-    c.side = BiquadState();
   }
+  side_s = BiquadState2();
   // Side-chain high-pass at 60 Hz, Q 0.707.
   const double w0 = 376.99111843077515 / rate;
   const double c = std::cos(w0);
@@ -85,11 +85,9 @@ void Rack::Impl::init() {
 
 // After a non-finite output: every filter state and history back to rest.
 void Rack::Impl::reset_signal_state() {
-  for (Channel& c : ch) {
-    for (BiquadState& s : c.tone) s = BiquadState();
-    std::fill(std::begin(c.dry), std::end(c.dry), 0.0);
-    c.side = BiquadState();
-  }
+  for (Channel& c : ch) std::fill(std::begin(c.dry), std::end(c.dry), 0.0);
+  for (BiquadState2& s : tone_s) s = BiquadState2();
+  side_s = BiquadState2();
   clear_oversampling();
   wake_tube();
   comp_env_db = 0;

@@ -36,6 +36,21 @@ inline double biquad_run(const Biquad& c, BiquadState& s, double x) {
   return y;
 }
 
+// The same for both channels at once (the tone and side-chain sections have
+// the same coefficients on both); the arithmetic per lane is biquad_run's.
+struct BiquadState2 {
+  simd2::V2 x1, x2, y1, y2;
+};
+
+inline simd2::V2 biquad_run2(const Biquad& c, BiquadState2& s, simd2::V2 x) {
+  const simd2::V2 y = x * c.b0 + s.x1 * c.b1 + s.x2 * c.b2 - s.y1 * c.a1 - s.y2 * c.a2;
+  s.x2 = s.x1;
+  s.x1 = x;
+  s.y2 = s.y1;
+  s.y1 = y;
+  return y;
+}
+
 // Meter accumulators of one meter period.
 struct MeterAcc {
   double in_sum[2] = {0, 0}, out_sum[2] = {0, 0};
@@ -49,7 +64,6 @@ struct MeterAcc {
 struct Rack::Impl {
   struct Channel {
     Stage st1, st2;
-    BiquadState tone[4];
     Interp<double, 48, 23> interp_a;
     Interp<double, 16, 7> interp_b;
     Decim<double, 16> dec_b;
@@ -58,7 +72,6 @@ struct Rack::Impl {
     double dc_x = 0, dc_y = 0;
     double dry[kDryLen] = {};
     int dry_w = 0;
-    BiquadState side;
   };
 
   // Both channels' tube path in two lanes; parameters come from channel 0.
@@ -128,6 +141,8 @@ struct Rack::Impl {
   Stage copy1, copy2;  // zero-input settling copy (channel 0's parameters)
   Biquad tone_c[4];
   Biquad side_c;
+  BiquadState2 tone_s[4];  // the tone sections' states, left and right
+  BiquadState2 side_s;     // the side-chain high-pass's
   double comp_env_db = 0;
   double lim_env = 0;
   double k_norm = 1;       // 1 / (gain1 · 0.05 · gain2)
