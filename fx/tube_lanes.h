@@ -283,6 +283,24 @@ inline void solve(NewtonStep<V4>* st, bool has1, bool has2, long* iters) {
   if (has2) *iters += it_b ? it_b : kNewtonMaxIter;
 }
 
+// One Newton update from st->i for every lane of a batch: a batch takes a
+// single update per step and judges it afterwards, so the bookkeeping of
+// newton_update (which lanes converged, and keeping their values) is left out.
+template <typename V>
+inline void newton_once(NewtonStep<V>* st) {
+  using namespace simd2;
+  const V zero(0.0);
+  const V i = st->i;
+  const V vpk = vmax(zero, st->vpk_rest - i * st->req_plate);
+  V ipm, fp, gm, gp;
+  newton_terms_v(st->vgk_rest - i * st->req, vpk, st->req, st->req_plate, &ipm, &fp, &gm, &gp);
+  const V inv_fp = V(1.0) / fp;
+  const V next = i - (i - ipm) * inv_fp;
+  st->result = select(lt(next, zero), i * 0.5, next);
+  st->di_dvg = gm * inv_fp;
+  st->di_dvp = gp * inv_fp;
+}
+
 // Batches. Every step's Newton solve starts from a predicted current, and on
 // this circuit one update from there already comes close to the tolerance.
 // The state a step starts from (the cathode network, and for stage 2 the
@@ -425,8 +443,7 @@ void batched_steps(StageV* st1, const Stage& s1, StageV* st2, const Stage& s2, B
     ev.vgk_rest = gather(vgk_rest, &ev.i);
     ev.di_dvg = gather(dg, &ev.i);
     ev.di_dvp = gather(dp, &ev.i);
-    ev.done = Pack(0.0);
-    newton_update(&ev);
+    newton_once(&ev);
 
     // Complete the steps in order from their true states.
     bool full = false;
