@@ -1,6 +1,7 @@
 #pragma once
-// The pipelined triode pair in four lanes for processors with AVX2 and FMA.
-// Internal to the tube path.
+// The pipelined triode pair in four lanes, and the four-lane paths'
+// interpolators and decimators, for processors with AVX2 and FMA (and the
+// batched pair for AVX-512). Internal to the tube path.
 #include "fx/oversampling.h"
 #include "fx/triode_stage.h"
 
@@ -32,6 +33,7 @@ struct BatchCarry {
   double ref_last = 0;            // and its reference voltage
   double g2 = 0, req2 = 0;        // stage 2's cathode network then
   int pos = 0;                    // steps of the current batch already taken
+  int calm = 0;                   // steps still to be solved one by one
   StageV base1, base2;            // the state the current batch started from
   simd2::V2 base_p1;              // stage 1's plate voltage before it
   simd2::V2 base_in[kMaxBatch];   // stage 1's inputs of the steps taken

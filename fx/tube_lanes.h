@@ -331,6 +331,7 @@ inline Pack4 gather(const V4* parts, Pack4*) {
 inline V4 part(const Pack4& p, int r) { return p.e[r]; }
 constexpr double kCarryV = 1e-5;
 constexpr double kBatchTol = 3e-8;
+constexpr int kCalmSteps = 4;
 
 // The batched loop (declared with tube_steps_avx2_batched) for a pack type
 // that holds a batch of kBatch steps side by side.
@@ -389,6 +390,21 @@ void batched_steps(StageV* st1, const Stage& s1, StageV* st2, const Stage& s2, B
       emit(k, st, gk, live);
       carry->stage2_due = true;
       carry->pos = 0;
+      ++k;
+      continue;
+    }
+    if (carry->pos == 0 && carry->calm > 0) {
+      // After a step the batch could not take, the next few are solved one
+      // by one: where the grid conducts or the plate swings hard, most of a
+      // batch would be thrown away.
+      const Consts& ck = consts_at(k);
+      NewtonStep<V4> st;
+      V4 vc;
+      const V4 gk = begin_step(s, ck, input(sub[k].v, p1_last), &st, &vc);
+      solve(&st, true, true, &it_total);
+      s = finish_step(s, ck, st, vc);
+      emit(k, st, gk, all);
+      --carry->calm;
       ++k;
       continue;
     }
@@ -462,6 +478,7 @@ void batched_steps(StageV* st1, const Stage& s1, StageV* st2, const Stage& s2, B
       full = movemask(ok) != 15;
       if (full) {
         solve(&st, true, true, &it_total);
+        carry->calm = kCalmSteps;
       } else {
         st.di_dvg = part(ev.di_dvg, r);
         st.di_dvp = part(ev.di_dvp, r);
