@@ -241,8 +241,12 @@ void draw_tubes(const ui::LiveView& lv) {
     if (r.w <= 0 || r.h <= 0 || !wanted(box_of(r.x, r.y, r.w, r.h))) continue;
     const TubeTints tint = tube_tints(tube.heater, tube.glow);
     const SDL_FRect dst = scaled(r.x, r.y, r.w, r.h);
-    SDL_Texture* heat = fetch(key("heat", 0, r.w, r.h), r.w, r.h, ui::paint_tube_heater);
-    SDL_Texture* glow = fetch(key("glow", 0, r.w, r.h), r.w, r.h, ui::paint_tube_glow);
+    // Painted when first seen lit: a cold start shows its first picture sooner.
+    SDL_Texture* heat = tint.heat > 0 || tint.core > 0
+                            ? fetch(key("heat", 0, r.w, r.h), r.w, r.h, ui::paint_tube_heater)
+                            : nullptr;
+    SDL_Texture* glow =
+        tint.glow > 0 ? fetch(key("glow", 0, r.w, r.h), r.w, r.h, ui::paint_tube_glow) : nullptr;
     if (heat != nullptr) {
       SDL_SetTextureBlendMode(heat, g_t.add);
       if (tint.heat > 0) tinted(heat, tint.heat, dst);
