@@ -17,6 +17,7 @@
 #include "platform/desktop_calls.h"
 #include "platform/geometry.h"
 #include "platform/platform.h"
+#include "platform/render_choice.h"
 #include "settings/settings.h"
 #include "ui/ui.h"
 
@@ -37,8 +38,9 @@ constexpr int kFullH = 780;
 constexpr std::uint64_t kFrameMs = 16;
 // The full window refreshes this often even when idle (status texts, title).
 constexpr std::uint64_t kRefreshMs = 50;
-constexpr std::uint32_t kIdleWaitMs = 20;
-constexpr std::uint32_t kIdleWaitCompactMs = 50;
+// An idle loop still notices signals, the engine's news and sound that
+// starts within this time.
+constexpr std::uint32_t kIdleWaitMs = 50;
 // Resizes arrive in bursts while the user drags; correct after the last one.
 constexpr std::uint64_t kAspectDelayMs = 250;
 
@@ -52,6 +54,12 @@ ui::View g_view;
 double g_k = 1.0;
 SDL_BlendMode g_premul = SDL_BLENDMODE_BLEND;
 SDL_BlendMode g_add = SDL_BLENDMODE_ADD;
+// Textures with alpha are uploaded unpremultiplied (the renderer refused g_premul).
+bool g_straight = false;
+// SDL's software renderer draws into the window's image, which keeps the last
+// frame; the layers were painted anew since the last frame.
+bool g_keeps_picture = false;
+bool g_layers_new = true;
 SDL_Cursor* g_cursors[4] = {};
 SDL_Cursor* g_resize[4] = {};  // NW-SE, NE-SW, W-E, N-S
 int g_cursor_current = -1;
@@ -148,8 +156,20 @@ SDL_Renderer* create_renderer() {
     logger::info(std::string("Renderer vorgegeben: ") + forced);
   }
 
-  SDL_Renderer* ren =
-      SDL_CreateRenderer(g_win, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+  // An OpenGL that rasterises on the processor costs more than it gives;
+  // a renderer named in the environment is taken as it is.
+  const bool chosen = forced != nullptr && *forced != '\0';
+  SDL_Renderer* ren = nullptr;
+  if (!chosen && platform::display_without_gpu(g_win)) {
+    logger::info("Kein Grafikprozessor fuer OpenGL — SDL-Software-Renderer gewaehlt");
+  } else {
+    ren = SDL_CreateRenderer(g_win, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (ren != nullptr && !chosen && platform::renderer_on_cpu(ren)) {
+      logger::info("OpenGL zeichnet hier nur in Software — SDL-Software-Renderer gewaehlt");
+      SDL_DestroyRenderer(ren);
+      ren = nullptr;
+    }
+  }
   if (ren == nullptr) ren = SDL_CreateRenderer(g_win, -1, SDL_RENDERER_SOFTWARE);
   if (ren == nullptr) {
     logger::error(std::string("SDL_CreateRenderer: ") + SDL_GetError());
@@ -173,6 +193,10 @@ SDL_Renderer* create_renderer() {
   SDL_Texture* probe =
       SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
   g_premul = usable_mode(probe, premul, SDL_BLENDMODE_BLEND);
+  // SDL's own blend modes multiply by alpha themselves.
+  g_straight = g_premul != premul;
+  g_keeps_picture = info.name != nullptr && std::string(info.name) == "software";
+  g_layers_new = true;
   g_add = usable_mode(probe, add, SDL_BLENDMODE_ADD);
   if (probe != nullptr) SDL_DestroyTexture(probe);
   return ren;
@@ -215,6 +239,10 @@ bool paint_layer(Layer* l, Paint paint) {
   cairo_destroy(cr);
   cairo_surface_flush(l->surface);
   if (drawn) {
+    if (g_straight && l != &g_base) {
+      platform::unpremultiply(cairo_image_surface_get_data(l->surface), l->w, l->h,
+                              cairo_image_surface_get_stride(l->surface));
+    }
     SDL_UpdateTexture(l->texture, nullptr, cairo_image_surface_get_data(l->surface),
                       cairo_image_surface_get_stride(l->surface));
   }
@@ -222,6 +250,7 @@ bool paint_layer(Layer* l, Paint paint) {
 }
 
 void redraw_layers() {
+  g_layers_new = true;
   int pw = 0, ph = 0;
   SDL_GetRendererOutputSize(g_ren, &pw, &ph);
   const int lw = static_cast<int>(std::ceil(g_view.w));
@@ -233,7 +262,7 @@ void redraw_layers() {
       return true;
     });
   }
-  if (layer_size(&g_over, pw, ph, false)) {
+    if (layer_size(&g_over, pw, ph, false)) {
     g_over.ok = paint_layer(&g_over, [&] { return ui::draw_overlay(lw, lh); });
   }
 }
@@ -513,6 +542,9 @@ platform::Target frame_target() {
   t.k = g_k;
   t.premul = g_premul;
   t.add = g_add;
+  t.straight = g_straight;
+  t.keeps_picture = g_keeps_picture;
+  t.full = g_layers_new;
   return t;
 }
 
@@ -540,7 +572,8 @@ void frame_loop(std::uint64_t started_ms) {
     if (g_gpu_lost && !recover_renderer()) break;
 
     const bool compact = g_settings != nullptr && g_settings->compact;
-    if (hidden_or_minimised()) {
+    const bool hidden = hidden_or_minimised();
+    if (hidden) {
       ui::on_frame();
     } else {
       std::uint64_t now = platform::ticks_ms();
@@ -570,6 +603,7 @@ void frame_loop(std::uint64_t started_ms) {
       }
       if (draw) {
         platform::compose(frame_target());
+        g_layers_new = false;
         last_present = platform::ticks_ms();
         if (first) {
           first = false;
@@ -582,7 +616,13 @@ void frame_loop(std::uint64_t started_ms) {
         }
       }
     }
-    wait_ms = compact ? kIdleWaitCompactMs : kIdleWaitMs;
+    wait_ms = kIdleWaitMs;
+    if (!compact && !hidden) {
+      // Every turn costs a wake-up: the full window's next one is when the
+      // title's refresh is due (events end the wait at once anyway).
+      const std::uint64_t since = platform::ticks_ms() - last_present;
+      wait_ms = since >= kRefreshMs ? 1 : static_cast<std::uint32_t>(kRefreshMs - since);
+    }
     animating = false;
   }
 }
@@ -613,6 +653,9 @@ int run_gui(Settings* s) {
   setenv("SDL_VIDEO_X11_WMCLASS", "velmora", 0);
   SDL_SetHint("SDL_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR", "0");
   SDL_SetHint("SDL_MOUSE_FOCUS_CLICKTHROUGH", "1");
+  // The software renderer paints into the window's own image; without this
+  // SDL would show that image through a hidden OpenGL renderer.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 
   if (!start_video()) return 1;
   g_win = SDL_CreateWindow("Velmora", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kFullW,

@@ -177,11 +177,16 @@ bool frame_step(std::uint64_t now_ms, const FrameInput& in) {
 
   const fx::Meters& m = in.meters;
   const bool routed = in.status.routed;
+
+  const bool was_live = g_live;
   if (m.fresh) {
     g_live = true;
   } else if (!routed) {
     g_live = false;
   }
+  // A lamp that goes on or out, or the operating point that comes or goes,
+  // needs the one frame that shows it.
+  bool switched = g_live != was_live;
 
   std::array<float, 2> targets{};
   for (int c = 0; c < 2; ++c) {
@@ -189,7 +194,9 @@ bool frame_step(std::uint64_t now_ms, const FrameInput& in) {
     targets[c] = needle_target(c, m, routed, &fires);
     move_needle(g_needle[c], targets[c], dt);
     if (fires) g_led_until[c] = now_ms + kLedHoldMs;
-    g_led[c] = fires || now_ms < g_led_until[c];
+    const bool lit = fires || now_ms < g_led_until[c];
+    if (lit != g_led[c]) switched = true;
+    g_led[c] = lit;
   }
 
   const bool warming = S->active && S->params.tube_on && routed;
@@ -199,16 +206,19 @@ bool frame_step(std::uint64_t now_ms, const FrameInput& in) {
     g_heater -= g_heater * std::min(1.0f, 2.4f * dt);
   }
 
+  std::array<float, 2> glow_targets{};
   for (int c = 0; c < 2; ++c) {
     float drive = c == 0 ? m.tube_drive_l : m.tube_drive_r;
     float target = (warming && m.fresh && drive > 0) ? std::min(1.0f, 1.1f * std::sqrt(drive)) : 0;
     float k = target > g_glow[c] ? 25.0f : 4.0f;
     g_glow[c] += (target - g_glow[c]) * std::min(1.0f, k * dt);
+    glow_targets[c] = target;
   }
 
-  step_gain_reduction(m.fresh && S->active && S->params.comp_on ? m.gain_reduction_db : 0.0f,
-                      dt);
+  const float gr_input = m.fresh && S->active && S->params.comp_on ? m.gain_reduction_db : 0.0f;
+  step_gain_reduction(gr_input, dt);
 
+  const float sc_before = g_sc_db;
   if (m.fresh) g_sc_db += (m.detector_db - g_sc_db) * std::min(1.0f, 20 * dt);
 
   if (in.limiter_blocks != g_lim_seen) {
@@ -224,17 +234,20 @@ bool frame_step(std::uint64_t now_ms, const FrameInput& in) {
     persist();
   }
 
-  if (g_lim_lit || gliding || m.fresh) return true;
-  // A needle resting on its target counts as resting, so an idle window
-  // lets the frame loop slow down.
+  if (g_lim_lit || gliding || switched) return true;
+  // Fresh meters alone move nothing: a routed effect meters silence as well,
+  // and a steady tone holds everything still. A piece moves while it is away
+  // from where it is heading, so an idle window lets the frame loop rest.
   for (int c = 0; c < 2; ++c) {
     const NeedleMotion& n = g_needle[c];
     if (std::fabs(n.vel) > 0.001f || std::fabs(n.pos - targets[c]) > 0.002f) return true;
+    if (std::fabs(g_glow[c] - glow_targets[c]) > 0.002f) return true;
   }
   if (g_heater > 0.002f && g_heater < 0.998f) return true;
-  if (g_glow[0] > 0.002f || g_glow[1] > 0.002f) return true;
-  if (g_gr > 0.05f || g_gr_peak > 0.05f) return true;
-  return g_led[0] || g_led[1];
+  if (std::fabs(g_gr - gr_input) > 0.05f) return true;
+  // The peak mark falls once its hold is over.
+  if (g_gr_hold <= 0 && g_gr_peak > 0.05f) return true;
+  return std::fabs(g_sc_db - sc_before) > 0.01f;
 }
 
 }  // namespace state

@@ -21,6 +21,8 @@ constexpr float kTitleSize = 20;
 constexpr unsigned kGlow[5] = {0xFFE8401E, 0xFFFF8A1C, 0xFFFFD25A, 0xFFFFF4C8, 0xFFFFB02E};
 constexpr float kGrRangeDb = 24;
 
+TitleView g_title;  // only its letters, offsets and widths
+
 // Position 0.0708 (-20 VU) lies at -50 degrees, 1.0 at +50 degrees.
 float needle_angle(float pos) {
   float a = (pos - 0.07079458f) * 100.0f / 0.9292054f - 50.0f;
@@ -102,19 +104,26 @@ TitleView title_view() {
   t.y = L.title.y;
   t.h = L.title.h;
   t.size = kTitleSize;
-  const std::string title = kTitle;
-  // Offsets are relative to the title origin, where composition adds them.
-  float x = 0;
-  for (std::size_t i = 0; i < title.size();) {
-    std::size_t n = char_len(title, i);
-    std::string ch = title.substr(i, n);
-    float w = std::max(1.0f, gfx::text_width(ch, kTitleSize, true));
-    t.chars.push_back(ch);
-    t.offsets.push_back(x);
-    t.widths.push_back(w);
-    x += w;
-    i += n;
+  // The letters and their widths never change; measured once, as every
+  // composed frame asks for them.
+  if (g_title.chars.empty()) {
+    const std::string title = kTitle;
+    // Offsets are relative to the title origin, where composition adds them.
+    float x = 0;
+    for (std::size_t i = 0; i < title.size();) {
+      std::size_t n = char_len(title, i);
+      std::string ch = title.substr(i, n);
+      float w = std::max(1.0f, gfx::text_width(ch, kTitleSize, true));
+      g_title.chars.push_back(ch);
+      g_title.offsets.push_back(x);
+      g_title.widths.push_back(w);
+      x += w;
+      i += n;
+    }
   }
+  t.chars = g_title.chars;
+  t.offsets = g_title.offsets;
+  t.widths = g_title.widths;
   return t;
 }
 

@@ -144,4 +144,43 @@ TEST_F(Compose, TubesGlowOnlyWithTheHeaterOn) {
   EXPECT_GT(brightest(tube), warm) << "drive glow must brighten the tube";
 }
 
+TEST_F(Compose, ChangedAreasAloneGiveTheWholeFrame) {
+  // A patterned base shows a piece left behind or base not put back.
+  std::vector<Uint32> px(1180 * 780);
+  for (std::size_t i = 0; i < px.size(); ++i) px[i] = 0xFF000000u | ((i * 2654435761u) >> 8);
+  SDL_Texture* base =
+      SDL_CreateTexture(ren_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1180, 780);
+  SDL_UpdateTexture(base, nullptr, px.data(), 1180 * 4);
+  auto frame = [] {
+    std::vector<Uint32> out(1180 * 780);
+    SDL_RenderReadPixels(ren_, nullptr, SDL_PIXELFORMAT_ARGB8888, out.data(), 1180 * 4);
+    return out;
+  };
+  L.title = {};  // its colours follow the clock
+  L.graph = {700, 500, 120, 100};
+  s_.active = s_.params.comp_on = true;
+  g_live = true;
+  g_heater = 1;
+  platform::Target t = target();
+  t.base = base;
+  t.keeps_picture = true;
+  platform::compose(t);
+  t.full = false;
+  const struct {
+    float needle, glow, gr, sc_db;
+  } steps[] = {{0.2f, 0.1f, 3, -30}, {0.9f, 0.8f, 16, -10}, {0.5f, 0.8f, 16, -120}};
+  for (const auto& st : steps) {
+    g_needle[0].pos = st.needle;
+    g_glow = {st.glow, 0};
+    g_gr = st.gr;
+    g_sc_db = st.sc_db;
+    platform::compose(t);
+  }
+  const std::vector<Uint32> changed = frame();
+  t.full = true;
+  platform::compose(t);
+  EXPECT_TRUE(frame() == changed);
+  SDL_DestroyTexture(base);
+}
+
 }  // namespace
