@@ -5,7 +5,7 @@ FUZZ_RUNS ?= 2000000
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps bench sanitize locking fuzz clean install uninstall deb
+.PHONY: run test build deps bench sanitize clang-build locking fuzz clean install uninstall deb
 
 deps:
 	@bash scripts/install-deps
@@ -18,38 +18,47 @@ run: build
 	./build/velmora $(ARGS)
 
 # Every test: the release build's whole suite, the unit tests again under
-# ASan/UBSan, the threaded tests under TSan, and a fixed-size run of each fuzzer.
-# Unit tests run side by side; the server scenarios one at a time, since their
-# sound must not compete for the processor.
+# ASan/UBSan, the threaded tests under TSan, the engine's lock discipline proved
+# by Clang, and a fixed-size run of each fuzzer. Unit tests run side by side;
+# the server scenarios one at a time, since their sound must not compete for
+# the processor.
 test: build
 	cd build && ctest --output-on-failure -LE integration -j$(JOBS)
 	cd build && ctest --output-on-failure -L integration -j1
 	$(MAKE) --no-print-directory sanitize
-	$(MAKE) --no-print-directory locking
-	$(MAKE) --no-print-directory fuzz FUZZ_RUNS=200000
+	$(MAKE) --no-print-directory locking fuzz FUZZ_RUNS=$(TEST_FUZZ_RUNS)
 
-# Tools run at build time (icons, screenshots) and the tests load fontconfig,
-# whose process-long caches the leak checker must not count.
+# Tools run at build time (icons) and the tests load fontconfig, whose
+# process-long caches the leak checker must not count.
 LSAN := LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
+# Sanitizer and Clang builds are for finding faults, not for speed: light
+# optimisation and line tables only (enough for the reports' stack traces).
+CHECK_FLAGS := -O1 -g1 -DNDEBUG
+CHECK_BUILD := -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=$(CHECK_FLAGS)" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=$(CHECK_FLAGS)"
+# The fuzzers run for a fixed number of inputs: the same work on any machine.
+TEST_FUZZ_RUNS ?= 200000
 
+# Each sanitizer build compiles only what its tests run.
 sanitize: deps
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=address
-	$(LSAN) cmake --build build-asan -j$(JOBS)
+	cmake -S . -B build-asan $(CHECK_BUILD) -DVLM_SANITIZE=address
+	$(LSAN) cmake --build build-asan -j$(JOBS) --target vlm_unit_tests
 	cd build-asan && $(LSAN) ctest --output-on-failure -L "unit|tsan" -j$(JOBS)
-	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=thread
-	cmake --build build-tsan -j$(JOBS)
+	cmake -S . -B build-tsan $(CHECK_BUILD) -DVLM_SANITIZE=thread
+	cmake --build build-tsan -j$(JOBS) --target vlm_tsan_tests
 	cd build-tsan && ctest --output-on-failure -L tsan -j$(JOBS)
 
-# The engine's unit tests built by Clang, whose thread-safety analysis proves
-# (as an error) that every access to the engine's shared state holds its lock.
-locking: deps
-	CC=clang CXX=clang++ cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build-clang -j$(JOBS) --target test_audio_unit
-	cd build-clang && ctest --output-on-failure -R '^(Audio|Guard\.|Rescue\.)' -j$(JOBS)
+# One Clang build serves the fuzzers and the locking check: the engine's unit
+# tests compiled there under the thread-safety analysis, which proves (as an
+# error) that every access to the engine's shared state holds its lock.
+clang-build: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz $(CHECK_BUILD) -DVLM_FUZZ=ON
+	cmake --build build-fuzz -j$(JOBS) --target test_audio_unit vlm_fuzzers
 
-fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_FUZZ=ON
-	cmake --build build-fuzz -j$(JOBS) --target vlm_fuzzers
+locking: clang-build
+	cd build-fuzz && ctest --output-on-failure -R '^(Audio|Guard\.|Rescue\.)' -j$(JOBS)
+
+fuzz: clang-build
 	bash scripts/run-fuzzers build-fuzz $(FUZZ_RUNS)
 
 # Installs into PREFIX (DESTDIR honoured); `make uninstall` removes those files.
@@ -70,4 +79,4 @@ bench: build
 	./build/bench/velmora_bench
 
 clean:
-	rm -rf build build-asan build-tsan build-fuzz build-clang build-deb
+	rm -rf build build-asan build-tsan build-fuzz build-deb
