@@ -115,8 +115,10 @@ class Session {
     return WIFEXITED(st) && WEXITSTATUS(st) == 0;
   }
 
-  static std::string window_id() {
-    std::istringstream out(th::run({"xdotool", "search", "--name", "^Velmora$"}));
+  static std::string window_id(bool visible_only = false) {
+    std::vector<std::string> argv{"xdotool", "search", "--name", "^Velmora$"};
+    if (visible_only) argv.insert(argv.begin() + 2, "--onlyvisible");
+    std::istringstream out(th::run(argv));
     std::string id;
     out >> id;
     return id;
@@ -168,14 +170,6 @@ class Session {
   // notches > 0 turns the wheel up (button 4), < 0 down (button 5).
   void wheel(double ref_x, double ref_y, int notches) {
     if (notches != 0) click(ref_x, ref_y, notches > 0 ? 4 : 5, std::abs(notches));
-  }
-  // Left-button drag from one reference point to another in steps.
-  void drag(double x0, double y0, double x1, double y1, int steps = 8) {
-    move(x0, y0);
-    th::run({"xdotool", "mousedown", "1"});
-    for (int i = 1; i <= steps; ++i)
-      move(x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps);
-    th::run({"xdotool", "mouseup", "1"});
   }
   void type(const std::string& text) {
     th::run({"xdotool", "type", "--window", id_, "--delay", "30", text});
