@@ -4,6 +4,9 @@ ARGS  ?=
 FUZZ_RUNS ?= 2000000
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
+# Each step of the test run reports its wall and processor time (bash's time).
+SHELL := /bin/bash
+timed = TIMEFORMAT="== $(1): %R s wall, %U s user, %S s system"; time
 
 .PHONY: run test build deps bench sanitize clang-build locking fuzz clean install uninstall deb
 
@@ -12,7 +15,7 @@ deps:
 
 build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
-	cmake --build build -j$(JOBS)
+	@$(call timed,release build) cmake --build build -j$(JOBS)
 
 run: build
 	./build/velmora $(ARGS)
@@ -23,8 +26,8 @@ run: build
 # the server scenarios one at a time, since their sound must not compete for
 # the processor.
 test: build
-	cd build && ctest --output-on-failure -LE integration -j$(JOBS)
-	cd build && ctest --output-on-failure -L integration -j1
+	@$(call timed,release tests) (cd build && ctest --output-on-failure -LE integration -j$(JOBS))
+	@$(call timed,server scenarios) (cd build && ctest --output-on-failure -L integration -j1)
 	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory locking fuzz FUZZ_RUNS=$(TEST_FUZZ_RUNS)
 
@@ -42,24 +45,24 @@ TEST_FUZZ_RUNS ?= 200000
 # Each sanitizer build compiles only what its tests run.
 sanitize: deps
 	cmake -S . -B build-asan $(CHECK_BUILD) -DVLM_SANITIZE=address
-	$(LSAN) cmake --build build-asan -j$(JOBS) --target vlm_unit_tests
-	cd build-asan && $(LSAN) ctest --output-on-failure -L "unit|tsan" -j$(JOBS)
+	@$(call timed,ASan build) $(LSAN) cmake --build build-asan -j$(JOBS) --target vlm_unit_tests
+	@$(call timed,ASan tests) (cd build-asan && $(LSAN) ctest --output-on-failure -L "unit|tsan" -j$(JOBS))
 	cmake -S . -B build-tsan $(CHECK_BUILD) -DVLM_SANITIZE=thread
-	cmake --build build-tsan -j$(JOBS) --target vlm_tsan_tests
-	cd build-tsan && ctest --output-on-failure -L tsan -j$(JOBS)
+	@$(call timed,TSan build) cmake --build build-tsan -j$(JOBS) --target vlm_tsan_tests
+	@$(call timed,TSan tests) (cd build-tsan && ctest --output-on-failure -L tsan -j$(JOBS))
 
 # One Clang build serves the fuzzers and the locking check: the engine's unit
 # tests compiled there under the thread-safety analysis, which proves (as an
 # error) that every access to the engine's shared state holds its lock.
 clang-build: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz $(CHECK_BUILD) -DVLM_FUZZ=ON
-	cmake --build build-fuzz -j$(JOBS) --target test_audio_unit vlm_fuzzers
+	@$(call timed,Clang build) cmake --build build-fuzz -j$(JOBS) --target test_audio_unit vlm_fuzzers
 
 locking: clang-build
-	cd build-fuzz && ctest --output-on-failure -R '^(Audio|Guard\.|Rescue\.)' -j$(JOBS)
+	@$(call timed,locking tests) (cd build-fuzz && ctest --output-on-failure -R '^(Audio|Guard\.|Rescue\.)' -j$(JOBS))
 
 fuzz: clang-build
-	bash scripts/run-fuzzers build-fuzz $(FUZZ_RUNS)
+	@$(call timed,fuzzers) bash scripts/run-fuzzers build-fuzz $(FUZZ_RUNS)
 
 # Installs into PREFIX (DESTDIR honoured); `make uninstall` removes those files.
 install: deps
