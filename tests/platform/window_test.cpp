@@ -54,9 +54,10 @@ Picture look_at(const std::string& png) {
   return p;
 }
 
-TEST(WindowRun, OpensRaisesKeepsAspectAndPersists) {
-  rw::Session w;
-  ASSERT_TRUE(w.start_servers()) << w.server().log_text();
+using WindowRun = rw::WindowTest;
+
+TEST_F(WindowRun, OpensRaisesKeepsAspectAndPersists) {
+  rw::Session& w = w_;
   ASSERT_TRUE(w.start_program()) << "no first picture or window:\n" << w.log();
   EXPECT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 10000))
       << "effect did not take the default device";

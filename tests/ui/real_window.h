@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "tests/audio/sound_server.h"
 
 namespace rw {
@@ -65,6 +67,7 @@ struct Geometry {
 class Session {
  public:
   ~Session() {
+    if (player_ > 0) th::stop_child(player_);
     if (pid_ > 0) th::stop_child(pid_, SIGKILL);
     server_.reset();
   }
@@ -113,6 +116,28 @@ class Session {
     pid_ = -1;
     id_.clear();
     return WIFEXITED(st) && WEXITSTATUS(st) == 0;
+  }
+
+  // Whether the effect holds the default device (or the real device is back).
+  static bool routed() { return th::wait_for([] { return th::default_sink() == "velmora"; }, 10000); }
+  static bool unrouted() { return th::wait_for([] { return th::default_sink() == "speakers"; }, 10000); }
+
+  // Another program plays a quiet 1 kHz tone; true once it plays into the effect.
+  bool play_tone() {
+    player_ = th::spawn({VLM_TEST_PLAYER, "--app", "tone", "--freq", "1000", "--amp", "0.05"});
+    return th::wait_for([] { return th::sink_of_app("tone") == "velmora"; }, 10000);
+  }
+  // Level of the tone on the real output device once it has settled (glide
+  // over, stream and compressor steady): two readings in a row agree.
+  static double output_level() {
+    th::wait_for([] { return false; }, 1000);
+    double last = -200;
+    for (int i = 0; i < 8; ++i) {
+      const double db = th::goertzel_db(th::record("speakers.monitor", 0.5), 0, 1000);
+      if (std::fabs(db - last) < 0.3) return db;
+      last = db;
+    }
+    return last;
   }
 
   static std::string window_id(bool visible_only = false) {
@@ -186,7 +211,15 @@ class Session {
   std::unique_ptr<th::Server> server_;
   XServer x_;
   pid_t pid_ = -1;
+  pid_t player_ = -1;
   std::string id_;
+};
+
+// Each test gets its own private servers.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(w_.start_servers()) << w_.server().log_text(); }
+  Session w_;
 };
 
 }  // namespace rw
