@@ -30,8 +30,10 @@ CHECK_BUILD := -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=$(CHECK_FLAGS)" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=$(CHECK_FLAGS)"
 # The fuzzers run for a fixed number of inputs: the same work on any machine.
 TEST_FUZZ_RUNS ?= 200000
-# Processor time nobody else wants (SCHED_IDLE where the system allows it).
-IDLE := $(shell chrt --idle 0 true 2>/dev/null && echo chrt --idle 0) nice -n 19
+# Background work at the lowest priority: the tests' processes take the
+# processor whenever they want it. (Not SCHED_IDLE: on a machine shared with
+# other niced builds that would never run.)
+IDLE := nice -n 19
 
 define asan_tests
 	@$(call timed,ASan tests) (cd build-asan && $(LSAN) ctest --output-on-failure -L "unit|tsan" -j$(JOBS))
@@ -47,9 +49,9 @@ endef
 # ASan/UBSan, the threaded tests under TSan, the engine's lock discipline proved
 # by Clang, and a fixed-size run of each fuzzer. Unit tests run side by side;
 # the server scenarios one at a time, since their sound must not compete for
-# the processor. The sanitizer and Clang builds compile meanwhile on idle
-# processor time only, which the mostly waiting release tests leave plenty of;
-# their output follows the release tests'.
+# the processor. The sanitizer and Clang builds compile meanwhile at the
+# lowest priority, on the processor time the mostly waiting release tests
+# leave; their output follows the release tests'.
 test: build
 	@$(IDLE) $(MAKE) --no-print-directory check-builds >build/check-builds.log 2>&1 & builds=$$!; \
 	$(call timed,release tests) (cd build && ctest --output-on-failure -LE integration -j$(JOBS)) && \
