@@ -63,10 +63,15 @@ TEST_F(WindowRun, OpensRaisesKeepsAspectAndPersists) {
       << "effect did not take the default device";
   EXPECT_TRUE(w.reaches(1180, 780)) << w.geometry().w << "x" << w.geometry().h;
 
+  // The first picture may still be on its way through the X server.
   const std::string shot = w.server().dir() + "/window.png";
-  th::run({"import", "-window", w.id(), "png:" + shot});
   theme::set_dark(true);
-  const Picture pic = look_at(shot);
+  Picture pic;
+  th::wait_for([&] {
+    th::run({"import", "-window", w.id(), "png:" + shot});
+    pic = look_at(shot);
+    return pic.distinct > 100 && pic.tube > 50 && pic.comp > 50;
+  }, 5000);
   EXPECT_GT(pic.distinct, 100) << "the window looks plain";
   EXPECT_GT(pic.tube, 50) << "no tube unit to be seen";
   EXPECT_GT(pic.comp, 50) << "no compressor unit to be seen";
