@@ -77,6 +77,7 @@ TEST_F(PresetWindow, UserPresetSavedWithATypedNameSurvivesARestart) {
   ASSERT_TRUE(w_.start_program()) << w_.log();
   choose(kTubeFieldX, kTubeFieldY, tube_row_y(kTubeRadioRow));
   w_.click(kTubeSaveX, kTubeSaveY);
+  rw::Session::pause_past_double_click();  // the dialog opens with the next frame
   w_.type("Abend 2");
   w_.key("Return");
   ASSERT_TRUE(saved_as("tube0_name", "Abend 2")) << rw::Session::saved();
