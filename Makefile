@@ -4,53 +4,92 @@ ARGS  ?=
 FUZZ_RUNS ?= 2000000
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
+# Each step of the test run reports its wall and processor time (bash's time).
+SHELL := /bin/bash
+timed = TIMEFORMAT="== $(1): %R s wall, %U s user, %S s system"; time
 
-.PHONY: run test build deps bench sanitize locking fuzz clean install uninstall deb
+.PHONY: run test build deps bench sanitize asan-build tsan-build clang-build check-builds locking fuzz clean install uninstall deb
 
 deps:
 	@bash scripts/install-deps
 
 build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
-	cmake --build build -j$(JOBS)
+	@$(call timed,release build) cmake --build build -j$(JOBS)
 
 run: build
 	./build/velmora $(ARGS)
 
-# Every test: the release build's whole suite, the unit tests again under
-# ASan/UBSan, the threaded tests under TSan, and a fixed-size run of each fuzzer.
-# Unit tests run side by side; the server scenarios one at a time, since their
-# sound must not compete for the processor.
-test: build
-	cd build && ctest --output-on-failure -LE integration -j$(JOBS)
-	cd build && ctest --output-on-failure -L integration -j1
-	$(MAKE) --no-print-directory sanitize
-	$(MAKE) --no-print-directory locking
-	$(MAKE) --no-print-directory fuzz FUZZ_RUNS=200000
-
-# Tools run at build time (icons, screenshots) and the tests load fontconfig,
-# whose process-long caches the leak checker must not count.
+# Tools run at build time (icons) and the tests load fontconfig, whose
+# process-long caches the leak checker must not count.
 LSAN := LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
+# Sanitizer and Clang builds are for finding faults, not for speed: light
+# optimisation and line tables only (enough for the reports' stack traces).
+CHECK_FLAGS := -O1 -g1 -DNDEBUG
+CHECK_BUILD := -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=$(CHECK_FLAGS)" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=$(CHECK_FLAGS)"
+# The fuzzers run for a fixed number of inputs: the same work on any machine.
+TEST_FUZZ_RUNS ?= 200000
+# Background work at the lowest priority: the tests' processes take the
+# processor whenever they want it. (Not SCHED_IDLE: on a machine shared with
+# other niced builds that would never run.)
+IDLE := nice -n 19
 
-sanitize: deps
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=address
-	$(LSAN) cmake --build build-asan -j$(JOBS)
-	cd build-asan && $(LSAN) ctest --output-on-failure -L "unit|tsan" -j$(JOBS)
-	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_SANITIZE=thread
-	cmake --build build-tsan -j$(JOBS)
-	cd build-tsan && ctest --output-on-failure -L tsan -j$(JOBS)
+define asan_tests
+	@$(call timed,ASan tests) (cd build-asan && $(LSAN) ctest --output-on-failure -L "unit|tsan" -j$(JOBS))
+endef
+define tsan_tests
+	@$(call timed,TSan tests) (cd build-tsan && ctest --output-on-failure -L tsan -j$(JOBS))
+endef
+define locking_tests
+	@$(call timed,locking tests) (cd build-fuzz && ctest --output-on-failure -R '^(Audio|Guard\.|Rescue\.)' -j$(JOBS))
+endef
 
-# The engine's unit tests built by Clang, whose thread-safety analysis proves
-# (as an error) that every access to the engine's shared state holds its lock.
-locking: deps
-	CC=clang CXX=clang++ cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build-clang -j$(JOBS) --target test_audio_unit
-	cd build-clang && ctest --output-on-failure -R '^(Audio|Guard\.|Rescue\.)' -j$(JOBS)
+# Every test: the release build's whole suite, the unit tests again under
+# ASan/UBSan, the threaded tests under TSan, the engine's lock discipline proved
+# by Clang, and a fixed-size run of each fuzzer. Unit tests run side by side;
+# the server scenarios one at a time, since their sound must not compete for
+# the processor. The sanitizer and Clang builds compile meanwhile at the
+# lowest priority, on the processor time the mostly waiting release tests
+# leave; their output follows the release tests'.
+test: build
+	@$(IDLE) $(MAKE) --no-print-directory check-builds >build/check-builds.log 2>&1 & builds=$$!; \
+	$(call timed,release tests) (cd build && ctest --output-on-failure -LE integration -j$(JOBS)) && \
+	$(call timed,server scenarios) (cd build && ctest --output-on-failure -L integration -j1); \
+	tests=$$?; wait $$builds; built=$$?; cat build/check-builds.log; \
+	[[ $$tests -eq 0 && $$built -eq 0 ]]
+	$(asan_tests)
+	$(tsan_tests)
+	$(locking_tests)
+	@$(call timed,fuzzers) bash scripts/run-fuzzers build-fuzz $(TEST_FUZZ_RUNS)
 
-fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVLM_FUZZ=ON
-	cmake --build build-fuzz -j$(JOBS) --target vlm_fuzzers
-	bash scripts/run-fuzzers build-fuzz $(FUZZ_RUNS)
+# Each sanitizer build compiles only what its tests run.
+asan-build: deps
+	cmake -S . -B build-asan $(CHECK_BUILD) -DVLM_SANITIZE=address
+	@$(call timed,ASan build) $(LSAN) cmake --build build-asan -j$(JOBS) --target vlm_unit_tests
+
+tsan-build: deps
+	cmake -S . -B build-tsan $(CHECK_BUILD) -DVLM_SANITIZE=thread
+	@$(call timed,TSan build) cmake --build build-tsan -j$(JOBS) --target vlm_tsan_tests
+
+# One Clang build serves the fuzzers and the locking check: the engine's unit
+# tests compiled there under the thread-safety analysis, which proves (as an
+# error) that every access to the engine's shared state holds its lock.
+clang-build: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz $(CHECK_BUILD) -DVLM_FUZZ=ON
+	@$(call timed,Clang build) cmake --build build-fuzz -j$(JOBS) --target test_audio_unit vlm_fuzzers
+
+check-builds: asan-build tsan-build clang-build
+
+sanitize: asan-build tsan-build
+	$(asan_tests)
+	$(tsan_tests)
+
+locking: clang-build
+	$(locking_tests)
+
+fuzz: clang-build
+	@$(call timed,fuzzers) bash scripts/run-fuzzers build-fuzz $(FUZZ_RUNS)
 
 # Installs into PREFIX (DESTDIR honoured); `make uninstall` removes those files.
 install: deps
@@ -70,4 +109,4 @@ bench: build
 	./build/bench/velmora_bench
 
 clean:
-	rm -rf build build-asan build-tsan build-fuzz build-clang build-deb
+	rm -rf build build-asan build-tsan build-fuzz build-deb

@@ -106,17 +106,10 @@ TEST(Aspect, CorrectionAfterAResize) {
       {"no usable area known", 3000, 780, 1180, 780, 1180, 780, nullptr, 3000, 1983},
   };
   for (const Case& c : cases) {
-    platform::AspectInput in;
-    in.w = c.w;
-    in.h = c.h;
-    in.last_w = c.last_w;
-    in.last_h = c.last_h;
-    in.ref_w = c.ref_w;
-    in.ref_h = c.ref_h;
-    in.min_w = c.ref_w == 420 ? 420 : 590;
-    in.min_h = c.ref_w == 420 ? 132 : c.ref_h / 2;
-    in.usable = c.usable;
-    const platform::Size s = platform::aspect_size(in);
+    const bool compact = c.ref_w == 420;
+    const platform::Size s = platform::aspect_size({c.w, c.h, c.last_w, c.last_h, c.ref_w, c.ref_h,
+                                                    compact ? 420 : 590, compact ? 132 : c.ref_h / 2,
+                                                    c.usable});
     EXPECT_EQ(s.w, c.want_w) << c.what;
     EXPECT_EQ(s.h, c.want_h) << c.what;
     EXPECT_LE(std::abs(s.w * c.ref_h - s.h * c.ref_w), c.ref_w) << c.what << ": ratio lost";
@@ -140,16 +133,8 @@ TEST(Aspect, OnlyDifferencesOfTwoPixelsResize) {
         << c.now.w << "x" << c.now.h << " -> " << c.want.w << "x" << c.want.h;
   }
   // A 1-pixel drag is what the correction then leaves alone.
-  platform::AspectInput in;
-  in.w = 1181;
-  in.h = 780;
-  in.last_w = 1180;
-  in.last_h = 780;
-  in.ref_w = 1180;
-  in.ref_h = 780;
-  in.min_w = 590;
-  in.min_h = 390;
-  EXPECT_FALSE(platform::worth_resizing({in.w, in.h}, platform::aspect_size(in)));
+  EXPECT_FALSE(platform::worth_resizing(
+      {1181, 780}, platform::aspect_size({1181, 780, 1180, 780, 1180, 780, 590, 390, nullptr})));
 }
 
 TEST(Edges, CompactResizeZones) {

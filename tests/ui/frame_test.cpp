@@ -1,12 +1,12 @@
 // The user interface's model between frames, stepped at chosen times with
 // chosen engine readings.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cmath>
 #include <filesystem>
 
 #include "settings/settings.h"
+#include "tests/desktop/test_util.h"
 #include "ui/ui.h"
 #include "ui/ui_state.h"
 
@@ -19,9 +19,6 @@ constexpr float kVuMeanRef = 0.11340108f;  // mean of a sine at -18 dBFS: the 0 
 class Frame : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/vlm-frame-XXXXXX";
-    dir_ = mkdtemp(tmpl);
-    setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
     g_needle = {};
     g_led = {};
     g_led_until = {};
@@ -42,11 +39,7 @@ class Frame : public ::testing::Test {
     ui::init(&s_, false);
     g_last_frame = 0;
   }
-  void TearDown() override {
-    S = nullptr;
-    unsetenv("XDG_CONFIG_HOME");
-    std::filesystem::remove_all(dir_);
-  }
+  void TearDown() override { S = nullptr; }
   // Frames every 10 ms from `from` up to and including `to`; the last result.
   bool run(std::uint64_t from, std::uint64_t to, const FrameInput& in) {
     bool moving = false;
@@ -55,8 +48,9 @@ class Frame : public ::testing::Test {
   }
   bool saved() const { return std::filesystem::exists(settings::file_path()); }
 
+  desktop_test::TempDir dir_;
+  desktop_test::EnvGuard env_{{"XDG_CONFIG_HOME", dir_.path().c_str()}};
   Settings s_;
-  std::string dir_;
 };
 
 FrameInput fresh(float in_mean, float out_mean, float gr_db) {

@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cairo.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +11,7 @@
 #include "fx/params.h"
 #include "gfx/gfx.h"
 #include "settings/settings.h"
+#include "tests/desktop/test_util.h"
 #include "tests/ui/golden_render.h"
 #include "ui/panels.h"
 #include "ui/ui.h"
@@ -69,11 +67,10 @@ TEST(Notes, CrashMailBodyIsCutAt6000Bytes) {
 }
 
 TEST(Notes, DiscardingHidesTheNoteAndRemovesTheStoredReport) {
-  char dir[] = "/tmp/vlm_notes_XXXXXX";
-  ASSERT_NE(mkdtemp(dir), nullptr);
-  const std::string path = std::string(dir) + "/crash_report.txt";
+  const desktop_test::TempDir dir;
+  const std::string path = dir.path() + "/crash_report.txt";
   crash_handler::set_report_path(path);
-  std::ofstream(path) << "Signal 11\n";
+  desktop_test::write_file(path, "Signal 11\n");
   std::string text;
   ASSERT_TRUE(crash_handler::pending_report(&text));
   ui::set_crash_report(text);
@@ -81,7 +78,6 @@ TEST(Notes, DiscardingHidesTheNoteAndRemovesTheStoredReport) {
   ui::discard_crash_report();
   EXPECT_FALSE(g_crash.shown);
   EXPECT_FALSE(crash_handler::pending_report(&text));
-  rmdir(dir);
 }
 
 TEST(Notes, TooltipShowsTheDraggedKnobsValueUnlessFolded) {

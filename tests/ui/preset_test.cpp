@@ -1,16 +1,15 @@
 // Preset menus, the popup list and the save dialog, on the real settings
 // record and drawn on an off-screen surface so that the popup is placed.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "desktop/i18n.h"
 #include "fx/presets.h"
 #include "settings/settings.h"
+#include "tests/desktop/test_util.h"
 #include "ui/panels.h"
 #include "ui/rack_draw.h"
 #include "ui/ui.h"
@@ -23,9 +22,6 @@ using namespace ui::state;
 class Presets : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/vlm-preset-XXXXXX";
-    dir_ = mkdtemp(tmpl);
-    setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
     gfx::init(nullptr);
     i18n::set_language("en");
     ui::set_pixel_scale(1);
@@ -38,8 +34,6 @@ class Presets : public ::testing::Test {
   void TearDown() override {
     ui::close_popup();
     S = nullptr;
-    unsetenv("XDG_CONFIG_HOME");
-    std::filesystem::remove_all(dir_);
   }
   // Paints the dialog and the popup on a w x h surface.
   void paint(int w, int h) {
@@ -71,8 +65,9 @@ class Presets : public ::testing::Test {
     s_.user_presets[unit].push_back(UserPreset{name, p});
   }
 
+  desktop_test::TempDir dir_;
+  desktop_test::EnvGuard env_{{"XDG_CONFIG_HOME", dir_.path().c_str()}};
   Settings s_;
-  std::string dir_;
 };
 
 std::vector<std::string> names(const Settings& s, int unit) {

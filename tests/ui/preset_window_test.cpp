@@ -44,52 +44,32 @@ std::string tube_part(const std::string& params) {
   return params.substr(0, at);
 }
 
-class PresetWindow : public ::testing::Test {
+class PresetWindow : public rw::WindowTest {
  protected:
-  void SetUp() override { ASSERT_TRUE(w_.start_servers()) << w_.server().log_text(); }
-  void TearDown() override {
-    if (player_ > 0) th::stop_child(player_);
-  }
   void choose(float field_x, float field_y, float row_y) {
     w_.click(field_x, field_y);
     rw::Session::pause_past_double_click();
     w_.click(kPopupX, row_y);
     rw::Session::pause_past_double_click();
   }
-  // Level of the test tone on the real output device once it has settled
-  // (glide over, stream and compressor steady): two readings in a row agree.
-  double output_level() {
-    th::wait_for([] { return false; }, 1000);
-    double last = -200;
-    for (int i = 0; i < 8; ++i) {
-      const double db = th::goertzel_db(th::record("speakers.monitor", 0.5), 0, 1000);
-      if (std::fabs(db - last) < 0.3) return db;
-      last = db;
-    }
-    return last;
-  }
-
-  rw::Session w_;
-  pid_t player_ = -1;
 };
 
 TEST_F(PresetWindow, ChosenPresetReachesTheSound) {
   ASSERT_TRUE(w_.start_program()) << w_.log();
-  ASSERT_TRUE(th::wait_for([] { return th::default_sink() == "velmora"; }, 10000));
-  player_ = th::spawn({VLM_TEST_PLAYER, "--app", "tone", "--freq", "1000", "--amp", "0.05"});
-  ASSERT_TRUE(th::wait_for([] { return th::sink_of_app("tone") == "velmora"; }, 10000));
-  const double gentle_db = output_level();
+  ASSERT_TRUE(w_.routed());
+  ASSERT_TRUE(w_.play_tone());
+  const double gentle_db = w_.output_level();
   ASSERT_GT(gentle_db, -60) << "no tone on the output device";
 
   // Night mode compresses this quiet tone hard and makes it up by 18 dB.
   choose(kCompFieldX, kCompFieldY, comp_row_y(kCompNightRow));
-  const double night_db = output_level();
+  const double night_db = w_.output_level();
   std::printf("LEVELS gentle %.2f night %.2f\n", gentle_db, night_db);
   EXPECT_GT(night_db - gentle_db, 3.0) << gentle_db << " -> " << night_db;
   EXPECT_TRUE(saved_as("comp_preset", "b:preset_night")) << rw::Session::saved();
 
   choose(kCompFieldX, kCompFieldY, comp_row_y(kCompGentleRow));
-  EXPECT_NEAR(output_level(), gentle_db, 1.0) << "the first preset does not sound as before";
+  EXPECT_NEAR(w_.output_level(), gentle_db, 1.0) << "the first preset does not sound as before";
   EXPECT_TRUE(w_.stop_program());
 }
 
@@ -97,6 +77,7 @@ TEST_F(PresetWindow, UserPresetSavedWithATypedNameSurvivesARestart) {
   ASSERT_TRUE(w_.start_program()) << w_.log();
   choose(kTubeFieldX, kTubeFieldY, tube_row_y(kTubeRadioRow));
   w_.click(kTubeSaveX, kTubeSaveY);
+  rw::Session::pause_past_double_click();  // the dialog opens with the next frame
   w_.type("Abend 2");
   w_.key("Return");
   ASSERT_TRUE(saved_as("tube0_name", "Abend 2")) << rw::Session::saved();

@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "tests/audio/sound_server.h"
 
 namespace rw {
@@ -65,6 +67,7 @@ struct Geometry {
 class Session {
  public:
   ~Session() {
+    if (player_ > 0) th::stop_child(player_);
     if (pid_ > 0) th::stop_child(pid_, SIGKILL);
     server_.reset();
   }
@@ -115,8 +118,32 @@ class Session {
     return WIFEXITED(st) && WEXITSTATUS(st) == 0;
   }
 
-  static std::string window_id() {
-    std::istringstream out(th::run({"xdotool", "search", "--name", "^Velmora$"}));
+  // Whether the effect holds the default device (or the real device is back).
+  static bool routed() { return th::wait_for([] { return th::default_sink() == "velmora"; }, 10000); }
+  static bool unrouted() { return th::wait_for([] { return th::default_sink() == "speakers"; }, 10000); }
+
+  // Another program plays a quiet 1 kHz tone; true once it plays into the effect.
+  bool play_tone() {
+    player_ = th::spawn({VLM_TEST_PLAYER, "--app", "tone", "--freq", "1000", "--amp", "0.05"});
+    return th::wait_for([] { return th::sink_of_app("tone") == "velmora"; }, 10000);
+  }
+  // Level of the tone on the real output device once it has settled (glide
+  // over, stream and compressor steady): two readings in a row agree.
+  static double output_level() {
+    th::wait_for([] { return false; }, 1000);
+    double last = -200;
+    for (int i = 0; i < 8; ++i) {
+      const double db = th::goertzel_db(th::record("speakers.monitor", 0.5), 0, 1000);
+      if (std::fabs(db - last) < 0.3) return db;
+      last = db;
+    }
+    return last;
+  }
+
+  static std::string window_id(bool visible_only = false) {
+    std::vector<std::string> argv{"xdotool", "search", "--name", "^Velmora$"};
+    if (visible_only) argv.insert(argv.begin() + 2, "--onlyvisible");
+    std::istringstream out(th::run(argv));
     std::string id;
     out >> id;
     return id;
@@ -169,14 +196,6 @@ class Session {
   void wheel(double ref_x, double ref_y, int notches) {
     if (notches != 0) click(ref_x, ref_y, notches > 0 ? 4 : 5, std::abs(notches));
   }
-  // Left-button drag from one reference point to another in steps.
-  void drag(double x0, double y0, double x1, double y1, int steps = 8) {
-    move(x0, y0);
-    th::run({"xdotool", "mousedown", "1"});
-    for (int i = 1; i <= steps; ++i)
-      move(x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps);
-    th::run({"xdotool", "mouseup", "1"});
-  }
   void type(const std::string& text) {
     th::run({"xdotool", "type", "--window", id_, "--delay", "30", text});
   }
@@ -192,7 +211,15 @@ class Session {
   std::unique_ptr<th::Server> server_;
   XServer x_;
   pid_t pid_ = -1;
+  pid_t player_ = -1;
   std::string id_;
+};
+
+// Each test gets its own private servers.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(w_.start_servers()) << w_.server().log_text(); }
+  Session w_;
 };
 
 }  // namespace rw

@@ -24,11 +24,9 @@ namespace {
 constexpr float kGearX = 1141, kGearY = 35;
 constexpr float kAutostartX = 180 + 28 + 23, kAutostartY = 140 + 24 + 46 + 16;
 
-class SettingsWindow : public ::testing::Test {
+class SettingsWindow : public rw::WindowTest {
  protected:
-  void SetUp() override { ASSERT_TRUE(w_.start_servers()) << w_.server().log_text(); }
   void TearDown() override { ::unsetenv("VLMR_LANG"); }
-  rw::Session w_;
 };
 
 TEST_F(SettingsWindow, AutostartSwitchWritesAndRemovesTheEntry) {
