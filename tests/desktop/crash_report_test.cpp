@@ -27,21 +27,13 @@ unsigned mode_of(const std::string& p) {
 
 TEST(CrashReport, EarlyPathIsUnderTheRuntimeDirOrTmp) {
   TempDir run;
-  {
-    EnvGuard env({{"XDG_RUNTIME_DIR", ""}});
+  // The runtime directory last, so that a crash of this test program never
+  // writes into the shared /tmp.
+  for (const char* dir : {"", static_cast<const char*>(nullptr), run.path().c_str()}) {
+    EnvGuard env({{"XDG_RUNTIME_DIR", dir}});
     crash_handler::install();
-    EXPECT_EQ(crash_handler::report_path(), "/tmp/Velmora_crash.txt");
-  }
-  {
-    EnvGuard env({{"XDG_RUNTIME_DIR", nullptr}});
-    crash_handler::install();
-    EXPECT_EQ(crash_handler::report_path(), "/tmp/Velmora_crash.txt");
-  }
-  // Last, so that a crash of this test program never writes into the shared /tmp.
-  {
-    EnvGuard env({{"XDG_RUNTIME_DIR", run.path().c_str()}});
-    crash_handler::install();
-    EXPECT_EQ(crash_handler::report_path(), run.path() + "/Velmora_crash.txt");
+    EXPECT_EQ(crash_handler::report_path(),
+              (dir && *dir ? std::string(dir) : "/tmp") + "/Velmora_crash.txt");
   }
 }
 
