@@ -74,7 +74,7 @@ VLM_FAULT_READ=/settings.dat LD_PRELOAD="$faults" ASAN_OPTIONS=verify_asan_link_
 rm -f "$file" "$file.bak"
 python3 -c 'import socket,sys,time; s=socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(16); time.sleep(60)' "$work/silent" &
 pids=($!)
-wait_for 5 test -S "$work/silent" || fail "silent server did not start"
+wait_for 15 test -S "$work/silent" || fail "silent server did not start"
 PULSE_SERVER="unix:$work/silent" "$bin" --headless --size 900x700 >"$work/out" 2>&1 &
 pid=$!
 pids+=("$pid")

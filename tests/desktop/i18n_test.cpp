@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/sys.h"
 #include "desktop/lang/lang.h"
 #include "tests/desktop/test_util.h"
 
@@ -135,6 +136,21 @@ TEST(Languages, PlaceholdersMatchEnglishAndNoStrayPercent) {
     for (std::size_t i = 0; i < kKeyCount; ++i) {
       EXPECT_EQ(directives(t->entries[i].text), directives(en->entries[i].text))
           << kKeys[i] << ": " << t->entries[i].text;
+    }
+  }
+}
+
+TEST(Languages, KnobAndMeterCaptionsFitTheirPlace) {
+  // A knob caption has room for about 12 characters, a meter mode for a short word.
+  for (const Table* t : kTables) {
+    for (std::size_t i = 0; i < kKeyCount; ++i) {
+      const std::string key = kKeys[i];
+      const char* s = t->entries[i].text;
+      if (key.rfind("knob_", 0) == 0) {
+        EXPECT_LE(sys::utf8_chars(s), 12u) << t->code << " " << key << ": " << s;
+      } else if (key.rfind("vu_", 0) == 0) {
+        EXPECT_LE(sys::utf8_chars(s), 6u) << t->code << " " << key << ": " << s;
+      }
     }
   }
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "fx/params.h"
+
 namespace {
 
 TEST(Presets, LookupIsUnitScopedAndExact) {
@@ -14,6 +18,26 @@ TEST(Presets, LookupIsUnitScopedAndExact) {
     }
   }
   EXPECT_EQ(fx::find_unit_preset(0, ""), -1);
+}
+
+// A preset's knobs read back, through the knobs' own display, as the
+// physical values it was designed with.
+TEST(Presets, KnobsReadBackAsTheirDesignValues) {
+  struct Case {
+    int unit;
+    const char* key;
+    std::vector<const char*> texts;  // from unit_first(unit) on; nullptr skips
+  };
+  for (const Case& c :
+       {Case{0, "preset_radio", {"+26 dB", nullptr, nullptr, "-9.0 dB", "+5.0 dB", "-8.0 dB", "-4.0 dB", "100 %"}},
+        Case{1, "cpreset_gentle", {"-20.0 dB", "2.5:1", "15 ms", "200 ms", "8.0 dB", "+3.0 dB", "100 %"}},
+        Case{1, "preset_night", {"-34.0 dB", "8.0:1", "3.0 ms", "300 ms", "10.0 dB", "+18.0 dB", "100 %"}}}) {
+    const std::vector<float>& v = fx::unit_presets(c.unit)[fx::find_unit_preset(c.unit, c.key)].values;
+    for (std::size_t i = 0; i < c.texts.size(); ++i) {
+      if (c.texts[i] == nullptr) continue;
+      EXPECT_EQ(fx::describe(fx::unit_first(c.unit) + static_cast<int>(i), v[i]), c.texts[i]) << c.key << " " << i;
+    }
+  }
 }
 
 TEST(Presets, ApplyTouchesOnlyItsUnit) {

@@ -200,34 +200,29 @@ TEST(SettingsText, StringsAndSwitchesFallBackAsTheKeyTableSays) {
   EXPECT_EQ(reread("theme=light\r\n").theme, "dark");
 }
 
+// A unit's preset block: the count, then `entries` presets named "Satz <i>".
 std::string preset_block(const std::string& unit, const std::string& count, int entries,
-                         const std::string& (*name)(int), const std::string& line) {
+                         const std::string& line) {
   std::string t = unit + "_user=" + count + "\n";
   for (int i = 0; i < entries; ++i) {
-    t += unit + std::to_string(i) + "_name=" + name(i) + "\n";
+    t += unit + std::to_string(i) + "_name=Satz " + std::to_string(i) + "\n";
     t += unit + std::to_string(i) + "=" + line + "\n";
   }
   return t;
 }
 
-const std::string& numbered(int i) {
-  static std::string s;
-  s = "Satz " + std::to_string(i);
-  return s;
-}
-
 TEST(SettingsText, UserPresetCountsLimitsAndDuplicates) {
   const std::string line = line_with("0.5", 0);
-  Settings s = reread(preset_block("comp", "150", 150, numbered, line));
+  Settings s = reread(preset_block("comp", "150", 150, line));
   ASSERT_EQ(s.user_presets[1].size(), 100u);
   EXPECT_EQ(s.user_presets[1].front().name, "Satz 0");
   EXPECT_EQ(s.user_presets[1].back().name, "Satz 99");
   EXPECT_TRUE(s.user_presets[0].empty());
 
-  EXPECT_TRUE(reread(preset_block("tube", "201", 201, numbered, line)).user_presets[0].empty());
-  EXPECT_EQ(reread(preset_block("tube", "200", 3, numbered, line)).user_presets[0].size(), 3u);
-  EXPECT_EQ(reread(preset_block("tube", "2.9", 3, numbered, line)).user_presets[0].size(), 2u);
-  EXPECT_TRUE(reread(preset_block("tube", "-1", 3, numbered, line)).user_presets[0].empty());
+  EXPECT_TRUE(reread(preset_block("tube", "201", 201, line)).user_presets[0].empty());
+  EXPECT_EQ(reread(preset_block("tube", "200", 3, line)).user_presets[0].size(), 3u);
+  EXPECT_EQ(reread(preset_block("tube", "2.9", 3, line)).user_presets[0].size(), 2u);
+  EXPECT_TRUE(reread(preset_block("tube", "-1", 3, line)).user_presets[0].empty());
 
   // Names that clean to the same text: the first one only, with its own values.
   s = reread("tube_user=4\ntube0_name=  Mein   Klang\ntube0=" + line_with("0.1", 3) +
