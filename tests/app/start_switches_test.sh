@@ -35,8 +35,6 @@ expect_prefix() {
 }
 
 run_once --preset crunch --size 800x600 --theme light --collapsed
-[[ $(head -c 5 "$file" | od -An -c | tr -s ' ') == " V L M S 001" ]] || fail "file does not start with VLMS 1"
-[[ $(stat -c %a "$file") == 600 ]] || fail "file mode $(stat -c %a "$file")"
 expect tube_preset "b:preset_crunch"
 expect comp_preset "b:cpreset_gentle"
 expect_prefix params "1,1,1,0.85,0.6,0.65,"
@@ -76,7 +74,7 @@ VLM_FAULT_READ=/settings.dat LD_PRELOAD="$faults" ASAN_OPTIONS=verify_asan_link_
 rm -f "$file" "$file.bak"
 python3 -c 'import socket,sys,time; s=socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(16); time.sleep(60)' "$work/silent" &
 pids=($!)
-wait_for 5 test -S "$work/silent" || fail "silent server did not start"
+wait_for 15 test -S "$work/silent" || fail "silent server did not start"
 PULSE_SERVER="unix:$work/silent" "$bin" --headless --size 900x700 >"$work/out" 2>&1 &
 pid=$!
 pids+=("$pid")

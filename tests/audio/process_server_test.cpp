@@ -291,13 +291,13 @@ TEST_P(ProcessServer, DeviceListingWhileTheProgramRunsLeavesItAlone) {
   EXPECT_TRUE(th::wait_for([&] { return th::reaped(pid); }, 10000));
 }
 
-TEST_P(ProcessServer, DeviceListingWithoutServer) {
+// No server is started: the harness only gives the run its private directories.
+TEST(ProcessNoServer, DeviceListingWithoutServer) {
+  const th::Server unstarted(Kind::pulse);
   int code = -1;
-  const auto t0 = std::chrono::steady_clock::now();
   const std::string out = th::run({VLM_BINARY, "--devices"}, &code);
   EXPECT_EQ(code, 1);
   EXPECT_EQ(out, "Kein Tonserver erreichbar.\n");
-  EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(8));
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, ProcessServer, ::testing::Values(Kind::pulse, Kind::pipewire),

@@ -1,6 +1,5 @@
 #include "tests/audio/sound_server.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -14,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <thread>
 
@@ -46,42 +46,73 @@ struct Argv {
   _exit(127);
 }
 
+// Starts argv with its standard output on a pipe and reads that until its
+// end, until `limit` bytes or until ms have passed; *pid receives the child.
+std::string read_child(const std::vector<std::string>& argv, std::size_t limit, int ms,
+                       pid_t* pid) {
+  int fds[2];
+  *pid = -1;
+  if (::pipe2(fds, O_CLOEXEC) != 0) return {};
+  const Argv args(argv);
+  *pid = ::fork();
+  if (*pid == 0) exec_child(args, fds[1], -1);
+  ::close(fds[1]);
+  ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
+  std::string out;
+  char buf[16384];
+  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
+  while (out.size() < limit && Clock::now() < end) {
+    const ssize_t n = ::read(fds[0], buf, sizeof buf);
+    if (n > 0) {
+      out.append(buf, static_cast<std::size_t>(n));
+    } else if (n == 0) {
+      break;
+    } else {
+      sleep_ms(5);
+    }
+  }
+  ::close(fds[0]);
+  return out;
+}
+
 std::string trim(const std::string& s) {
   std::size_t a = s.find_first_not_of(" \t");
   std::size_t b = s.find_last_not_of(" \t\r\n");
   return a == std::string::npos ? "" : s.substr(a, b - a + 1);
 }
 
-// "key = "value"" property lines of pactl's long listing.
-std::string prop_value(const std::string& line, const char* key) {
-  const std::string t = trim(line);
-  const std::string head = std::string(key) + " = \"";
-  if (t.rfind(head, 0) != 0 || t.size() < head.size() + 1) return {};
-  return t.substr(head.size(), t.size() - head.size() - 1);
-}
-
 std::uint32_t to_u32(const std::string& s) { return static_cast<std::uint32_t>(std::strtoul(s.c_str(), nullptr, 10)); }
 
-std::vector<Stream> parse_streams(const std::string& what, const char* header, const char* dev_key) {
-  std::vector<Stream> out;
+// pactl's long listing, one map per entry: "#" holds the entry's index, and
+// both "Key: value" lines and "key = "value"" properties are kept.
+using Entry = std::map<std::string, std::string>;
+std::vector<Entry> listing(const std::string& what) {
+  std::vector<Entry> out;
   std::istringstream in(pactl({"list", what}));
-  std::string line;
-  while (std::getline(in, line)) {
+  for (std::string line; std::getline(in, line);) {
     const std::string t = trim(line);
-    if (t.rfind(header, 0) == 0) {
-      out.emplace_back();
-      out.back().index = to_u32(t.substr(std::strlen(header)));
+    if (t.empty()) continue;
+    if (line[0] != ' ' && line[0] != '\t') {  // "Sink #3" starts an entry
+      const std::size_t hash = t.find(" #");
+      if (hash != std::string::npos) out.push_back({{"#", t.substr(hash + 2)}});
       continue;
     }
     if (out.empty()) continue;
-    Stream& s = out.back();
-    const std::string dev = std::string(dev_key) + ": ";
-    if (t.rfind(dev, 0) == 0) s.device = to_u32(t.substr(dev.size()));
-    if (t.rfind("Client: ", 0) == 0) s.client = to_u32(t.substr(8));
-    std::string v = prop_value(line, "application.name");
-    if (!v.empty()) s.app = v;
-    v = prop_value(line, "media.name");
-    if (!v.empty()) s.media = v;
+    const std::size_t eq = t.find(" = \"");
+    const std::size_t colon = t.find(": ");
+    if (eq != std::string::npos && t.back() == '"') {
+      out.back().emplace(t.substr(0, eq), t.substr(eq + 4, t.size() - eq - 5));
+    } else if (colon != std::string::npos) {
+      out.back().emplace(t.substr(0, colon), t.substr(colon + 2));
+    }
+  }
+  return out;
+}
+
+std::vector<Stream> streams(const std::string& what, const char* device_key) {
+  std::vector<Stream> out;
+  for (Entry& e : listing(what)) {
+    out.push_back({to_u32(e["#"]), to_u32(e[device_key]), e["application.name"]});
   }
   return out;
 }
@@ -143,53 +174,18 @@ std::vector<pid_t> children_of(pid_t pid) {
                                   std::to_string(pid) + "/children"));
   pid_t c;
   while (in >> c) out.push_back(c);
-  if (!out.empty()) return out;
-  // Kernels without the children file: the parent field of every process.
-  if (DIR* d = ::opendir("/proc")) {
-    while (const dirent* e = ::readdir(d)) {
-      const pid_t p = static_cast<pid_t>(std::atoi(e->d_name));
-      if (p <= 0) continue;
-      const std::string stat = read_file("/proc/" + std::to_string(p) + "/stat");
-      const std::size_t close = stat.rfind(')');
-      if (close == std::string::npos) continue;
-      std::istringstream f(stat.substr(close + 2));
-      std::string state;
-      pid_t ppid = 0;
-      if (f >> state >> ppid && ppid == pid) out.push_back(p);
-    }
-    ::closedir(d);
-  }
   return out;
 }
 
 std::string run(const std::vector<std::string>& argv, int* exit_code) {
-  int fds[2];
-  if (::pipe2(fds, O_CLOEXEC) != 0) return {};
-  const Argv args(argv);
-  const pid_t pid = ::fork();
-  if (pid == 0) exec_child(args, fds[1], -1);
-  ::close(fds[1]);
-  std::string out;
-  char buf[4096];
-  const Clock::time_point end = Clock::now() + std::chrono::seconds(10);
-  ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
-  for (;;) {
-    const ssize_t n = ::read(fds[0], buf, sizeof buf);
-    if (n > 0) {
-      out.append(buf, static_cast<std::size_t>(n));
-      continue;
-    }
-    if (n == 0) break;
-    if (Clock::now() >= end) break;
-    sleep_ms(5);
-  }
-  ::close(fds[0]);
+  pid_t pid;
+  const std::string out = read_child(argv, std::string::npos, 10000, &pid);
   int st = 0;
-  if (!wait_for([&] { return reaped(pid, &st); }, 2000, 5)) {
+  if (pid > 0 && !wait_for([&] { return reaped(pid, &st); }, 2000, 5)) {
     ::kill(pid, SIGKILL);
     ::waitpid(pid, &st, 0);
   }
-  if (exit_code) *exit_code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  if (exit_code) *exit_code = pid > 0 && WIFEXITED(st) ? WEXITSTATUS(st) : -1;
   return out;
 }
 
@@ -201,43 +197,18 @@ std::string pactl(const std::vector<std::string>& args, int* exit_code) {
 
 std::vector<Sink> sinks() {
   std::vector<Sink> out;
-  std::istringstream in(pactl({"list", "sinks"}));
-  std::string line;
-  while (std::getline(in, line)) {
-    const std::string t = trim(line);
-    if (t.rfind("Sink #", 0) == 0) {
-      out.emplace_back();
-      out.back().index = to_u32(t.substr(6));
-    } else if (!out.empty()) {
-      if (t.rfind("Name: ", 0) == 0) out.back().name = t.substr(6);
-      if (t.rfind("Description: ", 0) == 0) out.back().description = t.substr(13);
-      if (t.rfind("Owner Module: ", 0) == 0) out.back().owner_module = t.substr(14);
-      if (t.rfind("Mute: ", 0) == 0) out.back().muted = t.substr(6) == "yes";
-    }
+  for (Entry& e : listing("sinks")) {
+    out.push_back({to_u32(e["#"]), e["Name"], e["Description"], e["Mute"] == "yes"});
   }
   return out;
 }
 
-std::vector<Stream> sink_inputs() { return parse_streams("sink-inputs", "Sink Input #", "Sink"); }
-
-std::vector<Stream> source_outputs() {
-  return parse_streams("source-outputs", "Source Output #", "Source");
-}
+std::vector<Stream> sink_inputs() { return streams("sink-inputs", "Sink"); }
+std::vector<Stream> source_outputs() { return streams("source-outputs", "Source"); }
 
 std::vector<Module> modules() {
   std::vector<Module> out;
-  std::istringstream in(pactl({"list", "modules"}));
-  std::string line;
-  while (std::getline(in, line)) {
-    const std::string t = trim(line);
-    if (t.rfind("Module #", 0) == 0) {
-      out.emplace_back();
-      out.back().index = t.substr(8);
-    } else if (!out.empty()) {
-      if (t.rfind("Name: ", 0) == 0) out.back().name = t.substr(6);
-      if (t.rfind("Argument: ", 0) == 0) out.back().argument = t.substr(10);
-    }
-  }
+  for (Entry& e : listing("modules")) out.push_back({e["#"], e["Name"], e["Argument"]});
   return out;
 }
 
@@ -429,33 +400,12 @@ pid_t Server::protocol_pid() const {
 }
 
 std::vector<float> record(const std::string& source, double seconds, double skip_seconds) {
-  int fds[2];
-  if (::pipe2(fds, O_CLOEXEC) != 0) return {};
-  const std::vector<std::string> argv{"parec", "-d", source, "--raw", "--format=float32le",
-                                      "--rate=48000", "--channels=2", "--latency-msec=20"};
-  const Argv args(argv);
-  const pid_t pid = ::fork();
-  if (pid == 0) exec_child(args, fds[1], -1);
-  ::close(fds[1]);
   const std::size_t skip = static_cast<std::size_t>(skip_seconds * 48000) * 2 * sizeof(float);
-  const std::size_t want =
-      skip + static_cast<std::size_t>(seconds * 48000) * 2 * sizeof(float);
-  std::string raw;
-  char buf[16384];
-  ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
-  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(
-                                                   static_cast<int>((seconds + skip_seconds) * 1000) + 5000);
-  while (raw.size() < want && Clock::now() < end) {
-    const ssize_t n = ::read(fds[0], buf, sizeof buf);
-    if (n > 0) {
-      raw.append(buf, static_cast<std::size_t>(n));
-    } else if (n == 0) {
-      break;
-    } else {
-      sleep_ms(5);
-    }
-  }
-  ::close(fds[0]);
+  const std::size_t want = skip + static_cast<std::size_t>(seconds * 48000) * 2 * sizeof(float);
+  pid_t pid;
+  std::string raw = read_child({"parec", "-d", source, "--raw", "--format=float32le", "--rate=48000",
+                                "--channels=2", "--latency-msec=20"},
+                               want, static_cast<int>((seconds + skip_seconds) * 1000) + 5000, &pid);
   stop_child(pid, SIGTERM, 2000);
   raw.resize(std::min(raw.size(), want) / 8 * 8);
   raw.erase(0, std::min(skip, raw.size()));

@@ -41,15 +41,12 @@ struct Sink {
   std::uint32_t index = 0;
   std::string name;
   std::string description;
-  std::string owner_module;
   bool muted = false;
 };
 struct Stream {  // a sink input or a source output
   std::uint32_t index = 0;
   std::uint32_t device = 0;  // sink or source index
-  std::uint32_t client = 0;
   std::string app;
-  std::string media;
 };
 struct Module {
   std::string index;

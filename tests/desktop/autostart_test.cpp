@@ -38,6 +38,11 @@ std::vector<std::string> last_log(std::size_t n) {
   return lines;
 }
 
+std::vector<std::pair<const char*, const char*>> plain_home(const TempDir& home) {
+  return {{"HOME", home.path().c_str()}, {"SNAP", nullptr}, {"SNAP_NAME", nullptr},
+          {"SNAP_REAL_HOME", nullptr}, {"FLATPAK_ID", nullptr}};
+}
+
 // Where the entry goes and what it runs, for each kind of installation.
 TEST(Autostart, EntryPerInstallationKind) {
   struct Case {
@@ -86,8 +91,7 @@ TEST(Autostart, EntryPerInstallationKind) {
 
 TEST(Autostart, OnTwiceWritesTheSameBytesAndOffTwiceSucceeds) {
   TempDir home;
-  EnvGuard env({{"HOME", home.path().c_str()}, {"SNAP", nullptr}, {"SNAP_NAME", nullptr},
-                {"SNAP_REAL_HOME", nullptr}, {"FLATPAK_ID", nullptr}});
+  EnvGuard env(plain_home(home));
   const std::string file = home.path() + "/.config/autostart/Velmora.desktop";
   EXPECT_FALSE(autostart::enabled());
   EXPECT_EQ(autostart::command(), "");
@@ -113,8 +117,7 @@ TEST(Autostart, OnTwiceWritesTheSameBytesAndOffTwiceSucceeds) {
 
 TEST(Autostart, UnwritableEntryGivesFalseAndTwoLogLines) {
   TempDir home;
-  EnvGuard env({{"HOME", home.path().c_str()}, {"SNAP", nullptr}, {"SNAP_NAME", nullptr},
-                {"SNAP_REAL_HOME", nullptr}, {"FLATPAK_ID", nullptr}});
+  EnvGuard env(plain_home(home));
   // A file where the directory belongs stops even a privileged user.
   std::filesystem::create_directories(home.path() + "/.config");
   desktop_test::write_file(home.path() + "/.config/autostart", "not a directory");

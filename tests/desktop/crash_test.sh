@@ -140,14 +140,13 @@ cmp -s "$work/early-copy.txt" "$report" ||
   fail "moved report differs from the early one"
 kill -TERM "$vpid"; wait "$vpid"
 
-# 6. An empty report is not pending: no warning at the next start.
-: >"$report"
+# 6. SIGTERM ends the program in order, without a report (an empty or missing
+#    report is not pending: crash_report_test.cpp).
+rm -f "$report"
 start_velmora
-sleep 0.5
-grep -q "Absturzbericht" "$log" && fail "an empty report was reported as pending"
 kill -TERM "$vpid"; wait "$vpid"; code=$?
 [[ $code -eq 0 ]] || fail "SIGTERM: exit $code"
-[[ -s "$report" ]] && fail "SIGTERM of the program wrote a report"
+[[ -e "$report" ]] && fail "SIGTERM of the program wrote a report"
 
 # 7. SIGTERM and SIGKILL are not crashes.
 for sig in TERM KILL; do

@@ -70,8 +70,6 @@ bool valid_utf8(const char* s) {
   return true;
 }
 
-using sys::utf8_chars;
-
 // True in the copy of this program that fresh_run() starts.
 bool in_child() { return std::getenv("VLM_I18N_FRESH_CHILD") != nullptr; }
 
@@ -98,30 +96,19 @@ bool fresh_run(const char* test,
   return WIFEXITED(status) && WEXITSTATUS(status) == kChildPassed;
 }
 
-TEST(Languages, FortyFourInMenuOrderWithNamesAndDirection) {
+// The menu lists every table once, in the tables' order, under distinct names.
+TEST(Languages, MenuListsEveryTableUnderItsOwnName) {
   const auto& list = i18n::languages();
-  ASSERT_EQ(list.size(), 44u);
-  ASSERT_EQ(kLanguageCount, 44u);
+  ASSERT_EQ(list.size(), kLanguageCount);
   std::set<std::string> names;
   for (std::size_t i = 0; i < list.size(); ++i) {
-    SCOPED_TRACE(list[i].code);
     EXPECT_EQ(list[i].code, kTables[i]->code);
-    // Menu order is the codes' order, except that zh_TW comes before zh.
-    if (i > 0 && list[i].code != "zh") {
-      EXPECT_LT(list[i - 1].code, list[i].code);
-    }
-    const std::string& c = list[i].code;
-    EXPECT_EQ(list[i].rtl, c == "ar" || c == "fa" || c == "he" || c == "ur");
-    EXPECT_FALSE(list[i].name.empty());
-    EXPECT_TRUE(valid_utf8(list[i].name.c_str()));
+    EXPECT_EQ(list[i].rtl, kTables[i]->rtl) << list[i].code;
+    EXPECT_TRUE(valid_utf8(list[i].name.c_str())) << list[i].code;
     names.insert(list[i].name);
   }
-  EXPECT_EQ(names.size(), 44u) << "two languages share a menu name";
-  EXPECT_EQ(list[8].name, "English");
-  EXPECT_EQ(list[42].code, "zh_TW");
-  EXPECT_EQ(list[43].name, "中文");
-  // The list is built once: every call hands out the same object.
-  EXPECT_EQ(&i18n::languages(), &list);
+  EXPECT_EQ(names.size(), kLanguageCount) << "two languages share a menu name";
+  EXPECT_EQ(names.count(""), 0u);
 }
 
 TEST(Languages, EveryLanguageHasEveryKeyWithAText) {
@@ -156,14 +143,13 @@ TEST(Languages, PlaceholdersMatchEnglishAndNoStrayPercent) {
 TEST(Languages, KnobAndMeterCaptionsFitTheirPlace) {
   // A knob caption has room for about 12 characters, a meter mode for a short word.
   for (const Table* t : kTables) {
-    SCOPED_TRACE(t->code);
     for (std::size_t i = 0; i < kKeyCount; ++i) {
       const std::string key = kKeys[i];
       const char* s = t->entries[i].text;
       if (key.rfind("knob_", 0) == 0) {
-        EXPECT_LE(utf8_chars(s), 12u) << key << ": " << s;
+        EXPECT_LE(sys::utf8_chars(s), 12u) << t->code << " " << key << ": " << s;
       } else if (key.rfind("vu_", 0) == 0) {
-        EXPECT_LE(utf8_chars(s), 6u) << key << ": " << s;
+        EXPECT_LE(sys::utf8_chars(s), 6u) << t->code << " " << key << ": " << s;
       }
     }
   }
@@ -199,6 +185,9 @@ TEST(Languages, AutoFollowsTheDesktop) {
       {{{"LANGUAGE", "zh_TW:zh"}, {"LANG", "en_US.UTF-8"}}, "zh_TW"},
       {{{"LC_ALL", "sr_RS@latin"}}, "sr"},
       {{{"LANG", "C.UTF-8"}}, "en"},
+      {{{"LC_MESSAGES", "POSIX"}, {"LANG", "pt_BR.UTF-8"}}, "pt"},
+      {{{"VLMR_LANG", ""}, {"LANGUAGE", ""}, {"LANG", "de_DE.UTF-8"}}, "de"},
+      {{{"LANGUAGE", "fr:en"}, {"LC_ALL", "de_DE"}}, "fr"},
       {{{"LANG", "gd_GB.UTF-8"}}, "en"},
       {{{"VLMR_LANG", "ja"}, {"LANG", "fr_FR.UTF-8"}}, "ja"},
   };
@@ -245,30 +234,23 @@ TEST(Languages, LookupFindsEveryKeyInEveryLanguage) {
   EXPECT_STREQ(i18n::T(nullptr), "");
 }
 
+// No set_language yet: no language is active, and T() chooses "auto" itself,
+// even when its first key is null.
 TEST(Languages, LookupBeforeAnyChoiceFollowsTheDesktop) {
+  const char* lang = std::getenv("VLMR_LANG");
   if (!in_child()) {
-    EXPECT_TRUE(fresh_run("Languages.LookupBeforeAnyChoiceFollowsTheDesktop",
-                          {{"VLMR_LANG", "fr_CA"}}));
+    EXPECT_TRUE(fresh_run("Languages.LookupBeforeAnyChoiceFollowsTheDesktop", {{"VLMR_LANG", "fr_CA"}}));
+    EXPECT_TRUE(fresh_run("Languages.LookupBeforeAnyChoiceFollowsTheDesktop", {{"VLMR_LANG", "ar"}}));
     return;
   }
-  // No set_language yet: no language is active, and T() chooses "auto" itself.
+  const std::string code = std::string(lang).substr(0, 2);
   EXPECT_FALSE(i18n::rtl());
   EXPECT_EQ(i18n::language(), "auto");
   EXPECT_EQ(i18n::effective_language(), "en");
-  EXPECT_STREQ(i18n::T("save"), text("fr", "save"));
-  EXPECT_EQ(i18n::effective_language(), "fr");
-  child_done();
-}
-
-TEST(Languages, NullKeyBeforeAnyChoiceStillGivesEmptyText) {
-  if (!in_child()) {
-    EXPECT_TRUE(fresh_run("Languages.NullKeyBeforeAnyChoiceStillGivesEmptyText",
-                          {{"VLMR_LANG", "ar"}}));
-    return;
-  }
   EXPECT_STREQ(i18n::T(nullptr), "");
-  EXPECT_EQ(i18n::T("close"), text("ar", "close"));
-  EXPECT_TRUE(i18n::rtl());
+  EXPECT_STREQ(i18n::T("save"), text(code, "save"));
+  EXPECT_EQ(i18n::effective_language(), code);
+  EXPECT_EQ(i18n::rtl(), code == "ar");
   child_done();
 }
 
@@ -288,8 +270,6 @@ TEST(Languages, ListIsBuiltOnceUnderConcurrentFirstCalls) {
     EXPECT_EQ(seen[i], seen[0]);
     ASSERT_EQ(seen[i]->size(), 44u);
   }
-  EXPECT_EQ((*seen[0])[13].code, "he");
-  EXPECT_TRUE((*seen[0])[13].rtl);
   child_done();
 }
 

@@ -10,17 +10,6 @@ namespace {
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 const float kInf = std::numeric_limits<float>::infinity();
 
-TEST(KnobTable, OutOfRangeIndicesAndUnits) {
-  EXPECT_EQ(fx::knob_key(16), "");
-  EXPECT_EQ(fx::knob_key(-1), "");
-  EXPECT_EQ(fx::knob_default(16), 0.5f);
-  EXPECT_EQ(fx::knob_default(-3), 0.5f);
-  EXPECT_FALSE(fx::knob_bipolar(16));
-  EXPECT_EQ(fx::unit_first(1), 8);
-  EXPECT_EQ(fx::unit_last(0), 7);
-  EXPECT_EQ(fx::unit_last(7), 14);
-}
-
 TEST(Mappings, RangeRuleAndEndpoints) {
   struct Case {
     float (*map)(float);

@@ -2,30 +2,42 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "fx/params.h"
+
 namespace {
 
-TEST(Presets, ListsAndWorkedExamples) {
-  ASSERT_EQ(fx::unit_presets(0).size(), 10u);
-  ASSERT_EQ(fx::unit_presets(1).size(), 8u);
-  ASSERT_EQ(fx::unit_presets(5).size(), 8u);
-  const std::vector<float> gentle = {0.5833f, 0.3059f, 0.7254f, 0.5f, 0.6667f, 0.125f, 1.0f};
-  const std::vector<float>& g = fx::unit_presets(1)[0].values;
-  ASSERT_EQ(g.size(), 7u);
-  for (int i = 0; i < 7; ++i) EXPECT_NEAR(g[i], gentle[i], 1e-4) << i;
-  EXPECT_EQ(fx::unit_presets(1)[6].values[1], 1.0f);  // 20:1 is the top of the range
-  // Radio's -9 dB bass and -8 dB treble map inside the range.
-  EXPECT_NEAR(fx::unit_presets(0)[9].values[3], 0.125f, 1e-6);
+TEST(Presets, LookupIsUnitScopedAndExact) {
+  for (int unit = 0; unit < 2; ++unit) {
+    const std::vector<fx::UnitPreset>& list = fx::unit_presets(unit);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      EXPECT_EQ(fx::find_unit_preset(unit, list[i].key), static_cast<int>(i)) << list[i].key;
+      EXPECT_EQ(fx::find_unit_preset(1 - unit, list[i].key), -1) << list[i].key;
+      EXPECT_EQ(fx::find_unit_preset(unit, std::string(list[i].key) + " "), -1);
+    }
+  }
+  EXPECT_EQ(fx::find_unit_preset(0, ""), -1);
 }
 
-TEST(Presets, LookupIsUnitScoped) {
-  EXPECT_EQ(fx::find_unit_preset(0, "cpreset_gentle"), -1);
-  EXPECT_EQ(fx::find_unit_preset(1, "preset_gentle"), -1);
-  EXPECT_EQ(fx::find_unit_preset(1, "preset_glue"), 1);
-  EXPECT_EQ(fx::find_unit_preset(1, "preset_night"), 5);
-  EXPECT_EQ(fx::find_unit_preset(0, "preset_gentle"), 2);
-  EXPECT_EQ(fx::find_unit_preset(0, "preset_radio"), 9);
-  EXPECT_EQ(fx::find_unit_preset(0, "preset_warm "), -1);
-  EXPECT_EQ(fx::find_unit_preset(0, ""), -1);
+// A preset's knobs read back, through the knobs' own display, as the
+// physical values it was designed with.
+TEST(Presets, KnobsReadBackAsTheirDesignValues) {
+  struct Case {
+    int unit;
+    const char* key;
+    std::vector<const char*> texts;  // from unit_first(unit) on; nullptr skips
+  };
+  for (const Case& c :
+       {Case{0, "preset_radio", {"+26 dB", nullptr, nullptr, "-9.0 dB", "+5.0 dB", "-8.0 dB", "-4.0 dB", "100 %"}},
+        Case{1, "cpreset_gentle", {"-20.0 dB", "2.5:1", "15 ms", "200 ms", "8.0 dB", "+3.0 dB", "100 %"}},
+        Case{1, "preset_night", {"-34.0 dB", "8.0:1", "3.0 ms", "300 ms", "10.0 dB", "+18.0 dB", "100 %"}}}) {
+    const std::vector<float>& v = fx::unit_presets(c.unit)[fx::find_unit_preset(c.unit, c.key)].values;
+    for (std::size_t i = 0; i < c.texts.size(); ++i) {
+      if (c.texts[i] == nullptr) continue;
+      EXPECT_EQ(fx::describe(fx::unit_first(c.unit) + static_cast<int>(i), v[i]), c.texts[i]) << c.key << " " << i;
+    }
+  }
 }
 
 TEST(Presets, ApplyTouchesOnlyItsUnit) {
@@ -95,16 +107,6 @@ TEST(Presets, UnitSameAndSame) {
   b = a;
   b.knob[0] = std::numeric_limits<float>::quiet_NaN();
   EXPECT_FALSE(fx::same(a, b));
-}
-
-TEST(Presets, StandardAndCleanSets) {
-  const fx::Params s = fx::standard_params();
-  EXPECT_TRUE(s.tube_on && s.comp_on && s.limiter_on);
-  EXPECT_EQ(s.knob[15], 0.6666667f);
-  const fx::Params c = fx::clean_params();
-  EXPECT_FALSE(c.tube_on || c.comp_on);
-  EXPECT_TRUE(c.limiter_on);
-  EXPECT_EQ(c.knob, s.knob);
 }
 
 }  // namespace

@@ -13,7 +13,6 @@ TEST(Meters, TakenFromAnotherThreadWhileProcessing) {
   fx::Params p = fx::clean_params();
   r.set_params(p);
   std::atomic<bool> done{false};
-  double frames_seen = 0;
   float peak_seen = 0;
   int fresh = 0;
   std::thread reader([&] {
@@ -31,7 +30,6 @@ TEST(Meters, TakenFromAnotherThreadWhileProcessing) {
   for (int k = 0; k < 400; ++k) {
     std::vector<float> c = b;
     r.process(c.data(), 480);
-    frames_seen += 480;
   }
   done.store(true);
   reader.join();
@@ -40,7 +38,6 @@ TEST(Meters, TakenFromAnotherThreadWhileProcessing) {
   if (last.fresh) peak_seen = std::max(peak_seen, last.in_peak_l);
   EXPECT_GT(fresh + (last.fresh ? 1 : 0), 0);
   EXPECT_NEAR(peak_seen, 0.25f, 1e-3);
-  EXPECT_EQ(frames_seen, 400 * 480);
 }
 
 }  // namespace
