@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "audio/engine.h"
+#include "audio/play_depth.h"
 
 namespace audio::engine {
 
@@ -44,6 +45,7 @@ struct Said {
 Said g_load_said;
 Said g_record_said;
 Said g_play_said;
+PlayDepth g_play_depth VLM_GUARDED_BY(g_loop);
 
 void stream_state_callback(pa_stream* s, void*) {
   switch (pa_stream_get_state(s)) {
@@ -123,8 +125,23 @@ void process_routed(const void* data, std::size_t frames) VLM_REQUIRES(g_loop) {
     pa_usec_t latency = 0;
     int negative = 0;
     const int r = pa_stream_get_latency(g_play, &latency, &negative);
-    if (latency_allows_write(r, latency, negative)) {
-      pa_stream_write(g_play, g_scratch.data(), bytes, nullptr, 0, PA_SEEK_RELATIVE);
+    // While the server holds the stream back to re-buffer, the estimate
+    // stands still: were it above the cap, dropping would keep the stream
+    // from ever filling up again and the sound would stay away.
+    const pa_timing_info* t = pa_stream_get_timing_info(g_play);
+    const bool held = t && !t->playing;
+    if (held || latency_allows_write(r, latency, negative)) {
+      // A reading of exactly 0 is the estimate before the server reported
+      // any timing: a playing stream always has at least the device's share.
+      const bool timed = r == 0 && !negative && latency > 0 && t && !held &&
+                         !t->read_index_corrupt && !t->write_index_corrupt;
+      const std::size_t skip = depth_observe(&g_play_depth, timed, latency, n);
+      std::size_t kept = n;
+      if (skip > 0) {
+        kept = trim_piece(g_scratch.data(), n, skip);
+        g_trimmed.fetch_add(skip);
+      }
+      pa_stream_write(g_play, g_scratch.data(), kept * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
     } else {
       g_dropped.fetch_add(bytes);
       g_drop_events.fetch_add(1);
@@ -272,6 +289,7 @@ void open_play(const std::string& sink) {
   const auto flags = static_cast<pa_stream_flags_t>(
       PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_DONT_MOVE |
       PA_STREAM_ADJUST_LATENCY);
+  g_play_depth = PlayDepth{};
   const bool ok =
       pa_stream_connect_playback(g_play, sink.c_str(), &attr, flags, &vol, nullptr) >= 0 &&
       wait_stream_ready(g_play);
