@@ -11,6 +11,8 @@
 #include "app/sys.h"
 #include "audio/audio.h"
 #include "audio/engine.h"
+#include "audio/play_depth.h"
+#include "audio/realtime.h"
 #include "audio/guard.h"
 
 namespace audio::engine {
@@ -39,6 +41,7 @@ float g_pass_peak[2] = {0, 0};
 std::uint64_t g_pass_n = 0;
 
 std::atomic<std::uint64_t> g_underflows{0};
+std::atomic<std::uint64_t> g_trimmed{0};
 std::atomic<std::uint64_t> g_drop_events{0};
 std::atomic<std::uint64_t> g_dropped{0};
 std::atomic<bool> g_ctx_lost{false};
@@ -204,10 +207,15 @@ struct StatsBase {
   Clock::time_point since;
   std::uint64_t drops = 0;
   std::uint64_t underflows = 0;
+  bool trim_said = false;
 };
 
 void report_stats(StatsBase* b) {
   const Clock::time_point now = Clock::now();
+  if (!b->trim_said && g_trimmed.load() != 0) {
+    b->trim_said = true;
+    logger::info("Tonweg: Wiedergabe lief nach, Verzoegerung zurueckgefuehrt");
+  }
   if (!b->started) {
     b->started = true;
     b->since = now;
@@ -252,7 +260,28 @@ bool wait_for_work(bool* run, bool connected) VLM_EXCLUDES(g_mtx) {
   return true;
 }
 
+// The main loop's thread carries the sound (the capture callback runs on
+// it); it names itself once it runs, and the control thread asks for
+// real-time scheduling for it, off the audio path since the request may wait
+// on the system bus.
+std::atomic<pid_t> g_loop_tid{0};
+
+void loop_thread_named_callback(pa_mainloop_api*, void*) { g_loop_tid.store(gettid()); }
+
+void raise_loop_thread() {
+  for (int i = 0; i < 50 && g_loop_tid.load() == 0; ++i) sleep_ms(10);
+  const pid_t tid = g_loop_tid.load();
+  if (tid == 0) return;
+  std::string why;
+  if (make_realtime(tid, &why)) {
+    logger::info("Tonweg laeuft mit Echtzeit-Vorrang");
+  } else {
+    logger::info("Tonweg ohne Echtzeit-Vorrang: " + why);
+  }
+}
+
 void control_loop() {
+  if (!g_list_only) raise_loop_thread();
   bool no_server_said = false;
   bool connected = false;  // g_ctx != nullptr, as this thread (its only writer) left it
   StatsBase stats;
@@ -353,6 +382,10 @@ bool start(bool takeover) {
     return false;
   }
   g_rack.set_format(static_cast<float>(kRate));
+  g_loop_tid.store(0);
+  pa_threaded_mainloop_lock(g_ml);
+  pa_mainloop_api_once(pa_threaded_mainloop_get_api(g_ml), loop_thread_named_callback, nullptr);
+  pa_threaded_mainloop_unlock(g_ml);
   g_thread = std::thread(control_loop);
   return true;
 }

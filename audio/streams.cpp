@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "audio/engine.h"
+#include "audio/play_depth.h"
 
 namespace audio::engine {
 
@@ -21,6 +22,22 @@ std::vector<float> g_scratch;
 namespace {
 
 const pa_sample_spec kSpec = {PA_SAMPLE_FLOAT32LE, kRate, kChannels};
+constexpr int kRecordFragmentMs = 10;
+
+// The server keeps at most kRecordMaxMs for the record stream; what piles up
+// beyond that during a stall is dropped there instead of arriving as one huge
+// block.
+pa_buffer_attr record_attr() {
+  pa_buffer_attr attr;
+  attr.maxlength =
+      static_cast<std::uint32_t>(pa_usec_to_bytes(kRecordMaxMs * PA_USEC_PER_MSEC, &kSpec));
+  attr.tlength = static_cast<std::uint32_t>(-1);
+  attr.prebuf = static_cast<std::uint32_t>(-1);
+  attr.minreq = static_cast<std::uint32_t>(-1);
+  attr.fragsize =
+      static_cast<std::uint32_t>(pa_usec_to_bytes(kRecordFragmentMs * PA_USEC_PER_MSEC, &kSpec));
+  return attr;
+}
 
 pa_channel_map stereo_map() {
   pa_channel_map m;
@@ -44,6 +61,7 @@ struct Said {
 Said g_load_said;
 Said g_record_said;
 Said g_play_said;
+PlayDepth g_play_depth VLM_GUARDED_BY(g_loop);
 
 void stream_state_callback(pa_stream* s, void*) {
   switch (pa_stream_get_state(s)) {
@@ -73,7 +91,41 @@ void stream_read_callback(pa_stream* s, size_t, void*) {
   }
 }
 
-void stream_underflow_callback(pa_stream*, void*) { g_underflows.fetch_add(1); }
+// After this many captured pieces of digital silence (the rack resting, about
+// two seconds) the playback stream is no longer fed: the device plays its
+// own silence, and the quiet desktop costs the engine no writes. The first
+// piece with sound feeds it again; it re-buffers and plays on. The queue
+// running dry when feeding stops is not an underrun.
+constexpr std::uint32_t kQuietPiecesBeforeIdle = 200;
+std::uint32_t g_quiet_pieces VLM_GUARDED_BY(g_loop) = 0;
+bool g_play_idle VLM_GUARDED_BY(g_loop) = false;
+
+// While idle the record stream delivers larger fragments: five times fewer
+// wake-ups on a silent desktop. The first sound after a quiet spell arrives up
+// to one such fragment late and the playback depth control then trims that
+// extra delay away. The request is one message to the server, sent only when
+// idle starts or ends.
+constexpr int kIdleFragmentMs = 50;
+
+void set_record_fragment(int ms) VLM_REQUIRES(g_loop) {
+  if (!g_rec) return;
+  pa_buffer_attr attr = record_attr();
+  attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(ms * PA_USEC_PER_MSEC, &kSpec));
+  pa_operation* op = pa_stream_set_buffer_attr(g_rec, &attr, nullptr, nullptr);
+  if (op) pa_operation_unref(op);
+}
+
+bool all_zero(const float* x, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    if (x[i] != 0.0f) return false;
+  }
+  return true;
+}
+
+void stream_underflow_callback(pa_stream*, void*) {
+  g_loop.assert_held();
+  if (!g_play_idle) g_underflows.fetch_add(1);
+}
 
 void module_loaded_callback(pa_context*, std::uint32_t idx, void* userdata) {
   *static_cast<std::uint32_t*>(userdata) = idx;
@@ -118,13 +170,38 @@ void process_routed(const void* data, std::size_t frames) VLM_REQUIRES(g_loop) {
     const std::size_t bytes = n * kFrameBytes;
     std::memcpy(g_scratch.data(), in + done * kFrameBytes, bytes);
     done += n;
+    const bool silent_in = all_zero(g_scratch.data(), n * kChannels);
+    const std::int64_t rested_before = g_rack.rested_chunks();
     g_rack.process(g_scratch.data(), static_cast<int>(n));
-    if (!playing) continue;
+    if (silent_in && g_rack.rested_chunks() != rested_before) {
+      if (g_quiet_pieces < kQuietPiecesBeforeIdle) ++g_quiet_pieces;
+    } else {
+      g_quiet_pieces = 0;
+    }
+    const bool idle = g_quiet_pieces >= kQuietPiecesBeforeIdle;
+    if (idle != g_play_idle) set_record_fragment(idle ? kIdleFragmentMs : kRecordFragmentMs);
+    g_play_idle = idle;
+    if (!playing || g_play_idle) continue;
     pa_usec_t latency = 0;
     int negative = 0;
     const int r = pa_stream_get_latency(g_play, &latency, &negative);
-    if (latency_allows_write(r, latency, negative)) {
-      pa_stream_write(g_play, g_scratch.data(), bytes, nullptr, 0, PA_SEEK_RELATIVE);
+    // While the server holds the stream back to re-buffer, the estimate
+    // stands still: were it above the cap, dropping would keep the stream
+    // from ever filling up again and the sound would stay away.
+    const pa_timing_info* t = pa_stream_get_timing_info(g_play);
+    const bool held = t && !t->playing;
+    if (held || latency_allows_write(r, latency, negative)) {
+      // A reading of exactly 0 is the estimate before the server reported
+      // any timing: a playing stream always has at least the device's share.
+      const bool timed = r == 0 && !negative && latency > 0 && t && !held &&
+                         !t->read_index_corrupt && !t->write_index_corrupt;
+      const std::size_t skip = depth_observe(&g_play_depth, timed, latency, n);
+      std::size_t kept = n;
+      if (skip > 0) {
+        kept = trim_piece(g_scratch.data(), n, skip);
+        g_trimmed.fetch_add(skip);
+      }
+      pa_stream_write(g_play, g_scratch.data(), kept * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
     } else {
       g_dropped.fetch_add(bytes);
       g_drop_events.fetch_add(1);
@@ -221,14 +298,7 @@ void open_record(const std::string& source, bool routed) {
   if (!g_rec) return;
   pa_stream_set_state_callback(g_rec, stream_state_callback, nullptr);
   pa_stream_set_read_callback(g_rec, stream_read_callback, nullptr);
-  // The server keeps at most kRecordMaxMs for us; what piles up beyond that
-  // during a stall is dropped there instead of arriving as one huge block.
-  pa_buffer_attr attr;
-  attr.maxlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kRecordMaxMs * PA_USEC_PER_MSEC, &kSpec));
-  attr.tlength = static_cast<std::uint32_t>(-1);
-  attr.prebuf = static_cast<std::uint32_t>(-1);
-  attr.minreq = static_cast<std::uint32_t>(-1);
-  attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(10 * PA_USEC_PER_MSEC, &kSpec));
+  const pa_buffer_attr attr = record_attr();
   prepare_capture();
   g_rec_routed = routed;
   int flags = PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE;
@@ -272,6 +342,9 @@ void open_play(const std::string& sink) {
   const auto flags = static_cast<pa_stream_flags_t>(
       PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_DONT_MOVE |
       PA_STREAM_ADJUST_LATENCY);
+  g_play_depth = PlayDepth{};
+  g_quiet_pieces = 0;
+  g_play_idle = false;
   const bool ok =
       pa_stream_connect_playback(g_play, sink.c_str(), &attr, flags, &vol, nullptr) >= 0 &&
       wait_stream_ready(g_play);

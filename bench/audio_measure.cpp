@@ -1,12 +1,16 @@
 // Measures the running program against a private sound server:
 //   - the latency the effect path adds: a click played into the virtual sink
 //     against the same click played straight to the device, both found on the
-//     device's monitor;
-//   - underruns and dropped blocks during a run of the given length;
+//     device's monitor, sampled every half minute over the run;
+//   - underruns and dropped blocks during the run, minute by minute, from the
+//     program's own statistics lines;
 //   - the program's CPU share while idle (effect on, nothing playing), while
 //     processing a sine, and with the effect off.
-// Usage: vlm_audio_measure pulse|pipewire [seconds]
+// With --load N, N busy processes at nice 19 run beside it the whole time, as
+// a compile on the side does on a real desktop.
+// Usage: vlm_audio_measure pulse|pipewire [seconds] [--load N]
 #include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,11 +18,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "tests/audio/clicks.h"
 #include "tests/audio/sound_server.h"
 
 namespace {
@@ -48,29 +55,74 @@ double cpu_percent(pid_t pid, double seconds) {
   return 100.0 * (c1 - c0) / wall;
 }
 
-// Onsets (frame numbers) where a channel first rises above half its peak.
-std::vector<long> onsets(const std::vector<float>& st, int ch, long min_gap) {
-  float peak = 0;
-  for (std::size_t i = static_cast<std::size_t>(ch); i < st.size(); i += 2) {
-    peak = std::max(peak, std::fabs(st[i]));
-  }
-  std::vector<long> out;
-  if (peak < 1e-3f) return out;
-  long last = -min_gap;
-  for (std::size_t i = 0; i < st.size() / 2; ++i) {
-    const long n = static_cast<long>(i);
-    if (std::fabs(st[2 * i + static_cast<std::size_t>(ch)]) > peak * 0.5f && n - last >= min_gap) {
-      out.push_back(n);
-      last = n;
-    }
-  }
-  return out;
-}
-
-double median(std::vector<double> v) {
+// The q-quantile (0…1) by the nearest rank.
+double quantile(std::vector<double> v, double q) {
   if (v.empty()) return NAN;
   std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
+  const std::size_t k = static_cast<std::size_t>(std::ceil(q * static_cast<double>(v.size())));
+  return v[std::min(v.size() - 1, k > 0 ? k - 1 : 0)];
+}
+
+// Delays in ms of each effect-path click (left) behind its direct twin (right)
+// in a few seconds recorded from the device's monitor.
+std::vector<double> click_delays_ms(double seconds) {
+  return th::click_delays_ms(th::record("speakers.monitor", seconds));
+}
+
+// A process that only burns the processor, at the lowest priority.
+pid_t start_busy() {
+  const pid_t pid = fork();
+  if (pid != 0) return pid;
+  setpriority(PRIO_PROCESS, 0, 19);
+  volatile double x = 1;
+  for (;;) x = x * 1.0000001 + 1e-9;
+}
+
+// Seconds since midnight of a log line's "HH:MM:SS" stamp, or -1.
+long stamp_seconds(const std::string& line) {
+  int h = 0, m = 0, sec = 0;
+  for (std::size_t i = 0; i + 8 <= line.size(); ++i) {
+    if (std::sscanf(line.c_str() + i, "%2d:%2d:%2d", &h, &m, &sec) == 3 && line[i + 2] == ':' &&
+        line[i + 5] == ':') {
+      return h * 3600L + m * 60L + sec;
+    }
+  }
+  return -1;
+}
+
+long now_seconds_of_day() {
+  const std::time_t t = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&t, &local);
+  return local.tm_hour * 3600L + local.tm_min * 60L + local.tm_sec;
+}
+
+// Underruns per minute of the run from the program's statistics lines ("Tonweg
+// letzte Minute: Ax verworfen, Bx Puffer leer", written only for a minute with
+// events); started is the run's start in seconds of the day.
+std::vector<long> underruns_per_minute(const std::string& log, long started, int minutes,
+                                       long* drops) {
+  std::vector<long> per(static_cast<std::size_t>(std::max(1, minutes)), 0);
+  *drops = 0;
+  const std::string key = "Tonweg letzte Minute: ";
+  std::istringstream in(log);
+  for (std::string line; std::getline(in, line);) {
+    const std::size_t p = line.find(key);
+    if (p == std::string::npos) continue;
+    long dropped = 0, under = 0;
+    if (std::sscanf(line.c_str() + p + key.size(), "%ldx verworfen, %ldx Puffer leer", &dropped,
+                    &under) != 2) {
+      continue;
+    }
+    long at = stamp_seconds(line) - started;
+    if (at < 0) at += 86400;  // the run crossed midnight
+    // A line closes the minute that just ended; it may come up to 2 s late.
+    const std::size_t minute =
+        std::min(per.size() - 1, static_cast<std::size_t>(std::max(0L, at - 3) / 60));
+    per[minute] += under;
+    *drops += dropped;
+  }
+  return per;
 }
 
 pid_t wait_effect(const std::vector<std::string>& args, th::Server* server) {
@@ -86,56 +138,88 @@ pid_t wait_effect(const std::vector<std::string>& args, th::Server* server) {
 int main(int argc, char** argv) {
   const th::Kind kind =
       argc > 1 && std::string(argv[1]) == "pipewire" ? th::Kind::pipewire : th::Kind::pulse;
-  const int run_s = argc > 2 ? std::atoi(argv[2]) : 60;
+  const int run_s = argc > 2 ? std::max(20, std::atoi(argv[2])) : 60;
+  int load = 0;
+  for (int i = 3; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "--load") == 0) load = std::atoi(argv[i + 1]);
+  }
+  std::vector<pid_t> busy;
+  for (int i = 0; i < load; ++i) busy.push_back(start_busy());
   th::Server server(kind);
   if (!server.start()) {
     std::fprintf(stderr, "%s did not start\n%s", th::kind_name(kind), server.log_text().c_str());
+    for (pid_t b : busy) th::stop_child(b, SIGKILL);
     return 1;
   }
-  std::printf("== %s\n", th::kind_name(kind));
+  std::printf("== %s, %d s, %d busy processes at nice 19\n", th::kind_name(kind), run_s, load);
 
   pid_t prog = wait_effect({"--headless"}, &server);
+  const long started = now_seconds_of_day();
+  const auto t0 = std::chrono::steady_clock::now();
   std::this_thread::sleep_for(std::chrono::seconds(2));
   std::printf("cpu idle (effect on, nothing playing): %.2f %%\n", cpu_percent(prog, 10));
 
-  // Clicks every 500 ms: left through the effect, right straight to the device.
+  // Continuous playback through the effect: a quiet sine, and clicks every
+  // 500 ms, left through the effect, right straight to the device.
+  const pid_t sine = th::spawn({VLM_TEST_PLAYER, "--app", "Sinus", "--amp", "0.05", "--freq", "440"},
+                               server.dir() + "/sine.log");
   const pid_t clicks =
       th::spawn({VLM_TEST_PLAYER, "--app", "Klicks", "--click-ms", "500", "--amp", "0.5",
                  "--no-move", "--device", "velmora", "--channel", "l", "--device2", "speakers",
                  "--channel2", "r"},
                 server.dir() + "/player.log");
-  std::this_thread::sleep_for(std::chrono::seconds(3));
-  const std::vector<float> rec = th::record("speakers.monitor", 6.0);
-  const std::vector<long> l = onsets(rec, 0, 12000);
-  const std::vector<long> r = onsets(rec, 1, 12000);
-  if (std::getenv("VLM_MEASURE_DEBUG")) {
-    for (long a : l) std::printf("  left onset %ld\n", a);
-    for (long a : r) std::printf("  right onset %ld\n", a);
-  }
-  std::vector<double> delays;
-  for (long a : r) {
-    for (long b : l) {
-      if (b >= a && b - a < 12000) delays.push_back(static_cast<double>(b - a) / 48.0);
-    }
-  }
-  std::printf("added latency (median of %zu clicks): %.1f ms\n", delays.size(), median(delays));
-  th::stop_child(clicks);
-
-  const pid_t sine = th::spawn({VLM_TEST_PLAYER, "--app", "Sinus", "--amp", "0.3"},
-                               server.dir() + "/player.log");
   th::wait_for([] { return th::sink_of_app("Sinus") == "velmora"; }, 5000);
-  std::printf("cpu processing a sine: %.2f %%\n", cpu_percent(prog, 10));
-  std::printf("running %d s with the sine ...\n", run_s);
+  std::printf("cpu processing: %.2f %%\n", cpu_percent(prog, 10));
   std::fflush(stdout);
-  std::this_thread::sleep_for(std::chrono::seconds(std::max(0, run_s - 10)));
+
+  std::vector<double> delays;
+  std::string trend;  // the median of each sample, in ms, in time order
+  const auto end = t0 + std::chrono::seconds(run_s);
+  const int sample_every_s = std::min(30, std::max(5, run_s / 6));
+  while (std::chrono::steady_clock::now() + std::chrono::seconds(4) < end) {
+    const std::vector<double> d = click_delays_ms(3.0);
+    delays.insert(delays.end(), d.begin(), d.end());
+    trend += ' ';
+    trend += d.empty() ? std::string("-") : std::to_string(std::lround(quantile(d, 0.5)));
+    const auto next = std::chrono::steady_clock::now() + std::chrono::seconds(sample_every_s - 4);
+    std::this_thread::sleep_until(std::min(next, end));
+  }
+  std::this_thread::sleep_until(end);
   kill(prog, SIGTERM);
   th::wait_for([&] { return th::reaped(prog); }, 10000);
+  th::stop_child(clicks);
+  for (pid_t b : busy) th::stop_child(b, SIGKILL);
+  std::printf("latency samples (ms):%s\n", trend.c_str());
+  std::printf("added latency over %zu clicks: median %.1f ms, 95th percentile %.1f ms, max %.1f ms\n",
+              delays.size(), quantile(delays, 0.5), quantile(delays, 0.95), quantile(delays, 1.0));
+
   const std::string log = th::read_file(server.config_dir() + "/Velmora.log");
+  const int minutes = (run_s + 59) / 60;
+  long drops = 0;
+  std::vector<long> per = underruns_per_minute(log, started, minutes, &drops);
+  // The last minute's events are in the run's total line only.
   const std::size_t p = log.find("Tonweg gesamt");
-  std::printf("underruns and drops: %s\n",
-              p == std::string::npos ? "none (no \"Tonweg gesamt\" line)"
-                                     : log.substr(p, log.find('\n', p) - p).c_str());
-  std::printf("minute reports: %d\n", th::count_of(log, "Tonweg letzte Minute"));
+  const std::string total =
+      p == std::string::npos ? std::string() : log.substr(p, log.find('\n', p) - p);
+  const std::size_t q = total.find("leergelaufen ");
+  long reported = 0;
+  for (long v : per) reported += v;
+  if (q != std::string::npos) per.back() += std::max(0L, std::atol(total.c_str() + q + 13) - reported);
+  std::printf("underruns per minute:");
+  long later = 0;
+  for (std::size_t i = 0; i < per.size(); ++i) {
+    std::printf(" %ld", per[i]);
+    if (i > 0) later += per[i];
+  }
+  std::printf("\nunderruns after the first minute: %ld; dropped blocks: %ld\n", later, drops);
+  std::printf("program's total: %s\n", total.empty() ? "nothing dropped, no underrun" : total.c_str());
+  for (const char* key : {"Echtzeit-Vorrang", "Puffer nach Unterlauf", "Verzoegerung zurueck"}) {
+    const std::size_t k = log.find(key);
+    if (k != std::string::npos) {
+      const std::size_t b = log.rfind('\n', k) + 1;
+      std::printf("log: %s\n", log.substr(b, log.find('\n', k) - b).c_str());
+    }
+  }
 
   prog = th::spawn({VLM_BINARY, "--headless", "--off"}, server.dir() + "/program.out");
   std::this_thread::sleep_for(std::chrono::seconds(3));

@@ -89,7 +89,9 @@ void open_streams(pa_context* c) {
   pa_buffer_attr attr;
   attr.maxlength = static_cast<uint32_t>(-1);
   attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(40000, &sample_spec));
-  attr.prebuf = static_cast<uint32_t>(-1);
+  // Two streams compared for latency must not drift apart: without
+  // pre-buffering an underrun of one skips ahead instead of pausing it.
+  attr.prebuf = g_outs.size() > 1 ? 0 : static_cast<uint32_t>(-1);
   attr.minreq = static_cast<uint32_t>(-1);
   attr.fragsize = static_cast<uint32_t>(-1);
   int flags = PA_STREAM_ADJUST_LATENCY;

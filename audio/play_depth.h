@@ -1,0 +1,46 @@
+#pragma once
+// Keeps the playback queue near its target depth. The queue grows whenever
+// the device consumed less than the capture side delivered: after every
+// underrun the server holds the stream back until it is re-buffered, while
+// the blocks delayed by the stall arrive all at once. Left alone, each stall
+// would stay as extra delay for the rest of the run. When the shallowest reading of a whole window is well
+// above the target, the excess is skipped two milliseconds per block, each skip
+// blended over a short crossfade so that it is not heard as a click.
+#include <pulse/sample.h>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace audio::engine {
+
+// Playback latency readings (queue plus the device's share) are steered
+// towards the target; trimming starts only above target plus slack. (A deeper
+// target after underruns was measured and bought nothing: the stalls behind
+// them outlast any queue that keeps the delay unnoticeable.)
+inline constexpr pa_usec_t kPlayTargetUsec = 30000;
+inline constexpr pa_usec_t kPlaySlackUsec = 10000;
+// Readings right after the stream starts are not yet backed by the server's
+// timing; a window is about a second of 10 ms blocks.
+inline constexpr std::uint32_t kDepthSettleReadings = 50;
+inline constexpr std::uint32_t kDepthWindowReadings = 100;
+inline constexpr std::size_t kTrimStepFrames = 96;
+inline constexpr std::size_t kTrimFadeFrames = 64;
+
+struct PlayDepth {
+  std::uint32_t readings = 0;
+  std::uint32_t window_readings = 0;
+  pa_usec_t window_min = ~pa_usec_t{0};
+  std::size_t trim_frames = 0;  // still to skip
+};
+
+// One latency reading taken before a piece is written (valid: the server's
+// timing backs it). Returns how many frames to skip from that piece.
+std::size_t depth_observe(PlayDepth* d, bool valid, pa_usec_t latency_usec,
+                          std::size_t piece_frames);
+
+// Removes `skip` frames from the start of an interleaved stereo piece,
+// crossfading the first frames kept into the ones skipped; returns the new
+// frame count. skip must not exceed frames.
+std::size_t trim_piece(float* x, std::size_t frames, std::size_t skip);
+
+}  // namespace audio::engine
