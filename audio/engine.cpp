@@ -376,16 +376,15 @@ bool start(bool takeover) {
   g_ml = pa_threaded_mainloop_new();
   if (!g_ml) return false;
   pa_threaded_mainloop_set_name(g_ml, "vlmra-audio");
+  // Queued before the thread exists, so no lock is needed; it runs first.
+  g_loop_tid.store(0);
+  pa_mainloop_api_once(pa_threaded_mainloop_get_api(g_ml), loop_thread_named_callback, nullptr);
   if (pa_threaded_mainloop_start(g_ml) < 0) {
     pa_threaded_mainloop_free(g_ml);
     g_ml = nullptr;
     return false;
   }
   g_rack.set_format(static_cast<float>(kRate));
-  g_loop_tid.store(0);
-  pa_threaded_mainloop_lock(g_ml);
-  pa_mainloop_api_once(pa_threaded_mainloop_get_api(g_ml), loop_thread_named_callback, nullptr);
-  pa_threaded_mainloop_unlock(g_ml);
   g_thread = std::thread(control_loop);
   return true;
 }
