@@ -14,11 +14,13 @@
 namespace audio::engine {
 
 // Playback latency readings (queue plus the device's share) are steered
-// towards the target; trimming starts only above target plus slack. (A deeper
+// towards the target, about where a fresh stream starts once re-buffered (the
+// sound then reaches the device some 10-15 ms later still: the capture side's
+// share); trimming starts only above target plus slack. (A deeper
 // target after underruns was measured and bought nothing: the stalls behind
 // them outlast any queue that keeps the delay unnoticeable.)
-inline constexpr pa_usec_t kPlayTargetUsec = 30000;
-inline constexpr pa_usec_t kPlaySlackUsec = 10000;
+inline constexpr pa_usec_t kPlayTargetUsec = 20000;
+inline constexpr pa_usec_t kPlaySlackUsec = 5000;
 // Readings right after the stream starts are not yet backed by the server's
 // timing; a window is about a second of 10 ms blocks.
 inline constexpr std::uint32_t kDepthSettleReadings = 50;

@@ -22,7 +22,7 @@ TEST(PlayDepth, TrimsOnlyTheExcessOfAWholeWindowInSmallSteps) {
   PlayDepth at_bound;
   EXPECT_EQ(feed(&at_bound, kPlayTargetUsec + kPlaySlackUsec, settle + 3 * window), 0u);
 
-  // 80 ms deep: 50 ms over the target, skipped a few frames a piece.
+  // 80 ms deep: the excess over the target, skipped a few frames a piece.
   PlayDepth deep;
   EXPECT_EQ(feed(&deep, 80000, settle + window - 1), 0u);
   std::size_t total = 0;
@@ -31,7 +31,7 @@ TEST(PlayDepth, TrimsOnlyTheExcessOfAWholeWindowInSmallSteps) {
     EXPECT_LE(s, kTrimStepFrames);
     total += s;
   }
-  EXPECT_EQ(total, 50u * 48u);  // 48 frames a millisecond
+  EXPECT_EQ(total, (80000 - kPlayTargetUsec) * 48 / 1000);
 
   // Readings the server's timing does not back count for nothing.
   PlayDepth untimed;
@@ -40,7 +40,7 @@ TEST(PlayDepth, TrimsOnlyTheExcessOfAWholeWindowInSmallSteps) {
   // One shallow reading in the window means the depth is only a burst.
   PlayDepth burst;
   feed(&burst, 80000, settle + window / 2);
-  EXPECT_EQ(depth_observe(&burst, true, 20000, 480), 0u);
+  EXPECT_EQ(depth_observe(&burst, true, kPlayTargetUsec, 480), 0u);
   EXPECT_EQ(feed(&burst, 80000, window), 0u);
 }
 
