@@ -25,31 +25,18 @@
 #include <thread>
 #include <vector>
 
+#include "bench/proc_cpu.h"
 #include "tests/audio/clicks.h"
 #include "tests/audio/sound_server.h"
 
 namespace {
 
-double cpu_seconds(pid_t pid) {
-  const std::string stat = th::read_file("/proc/" + std::to_string(pid) + "/stat");
-  const std::size_t p = stat.rfind(')');
-  if (p == std::string::npos) return 0;
-  std::istringstream in(stat.substr(p + 2));
-  std::string field;
-  long utime = 0, stime = 0;
-  for (int i = 3; i <= 15 && in >> field; ++i) {
-    if (i == 14) utime = std::atol(field.c_str());
-    if (i == 15) stime = std::atol(field.c_str());
-  }
-  return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
 // CPU share of pid (all its threads) over a window, in percent of one core.
 double cpu_percent(pid_t pid, double seconds) {
-  const double c0 = cpu_seconds(pid);
+  const double c0 = bench::cpu_seconds(pid);
   const auto t0 = std::chrono::steady_clock::now();
   std::this_thread::sleep_for(std::chrono::milliseconds(static_cast<int>(seconds * 1000)));
-  const double c1 = cpu_seconds(pid);
+  const double c1 = bench::cpu_seconds(pid);
   const double wall =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
   return 100.0 * (c1 - c0) / wall;

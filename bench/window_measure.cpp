@@ -23,26 +23,14 @@
 #include <thread>
 #include <vector>
 
+#include "bench/proc_cpu.h"
 #include "tests/audio/sound_server.h"
 #include "tests/ui/real_window.h"
 
 namespace {
 
-double cpu_seconds_of(const std::string& stat_path) {
-  const std::string stat = th::read_file(stat_path);
-  const std::size_t p = stat.rfind(')');
-  if (p == std::string::npos) return 0;
-  std::istringstream in(stat.substr(p + 2));
-  std::string field;
-  long utime = 0, stime = 0;
-  for (int i = 3; i <= 15 && in >> field; ++i) {
-    if (i == 14) utime = std::atol(field.c_str());
-    if (i == 15) stime = std::atol(field.c_str());
-  }
-  return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
-double cpu_seconds(pid_t pid) { return cpu_seconds_of("/proc/" + std::to_string(pid) + "/stat"); }
+using bench::cpu_seconds;
+using bench::cpu_seconds_of;
 
 // The main thread alone: window, input and drawing, none of the audio.
 double main_thread_seconds(pid_t pid) {
