@@ -103,14 +103,21 @@ inline void log_split(V2x2 x, V2x2* e_field, V2x2* m) {
 //
 // vexp_core leaves out the clamp for callers whose argument provably lies
 // within it already; the result is then the same as vexp's.
+// x = n·ln2 + r with |r| <= ln2/2: rounds x/ln2 to an integer by adding
+// 1.5·2^52, which lands the integer in the low mantissa bits of *t, where
+// exp_scale picks it up; ln2 is split in two so that n·ln2 is exact.
+template <typename V>
+inline V exp_reduce(V x, V* t) {
+  const V magic(6755399441055744.0);
+  *t = x * 1.4426950408889634 + magic;
+  const V n = *t - magic;
+  return (x - n * 0.693145751953125) - n * 1.4286068203094173e-6;
+}
+
 template <typename V>
 inline V vexp_core(V x) {
-  // Round x/ln2 to an integer by adding 1.5·2^52: the integer lands in the low
-  // mantissa bits, where exp_scale picks it up.
-  const V magic(6755399441055744.0);
-  const V t = x * 1.4426950408889634 + magic;
-  const V n = t - magic;
-  const V r = (x - n * 0.693145751953125) - n * 1.4286068203094173e-6;
+  V t;
+  const V r = exp_reduce(x, &t);
   const V r2 = r * r;
   const V r4 = r2 * r2;
   const V r8 = r4 * r4;

@@ -68,10 +68,8 @@ inline void log_split(V4 x, V4* e_field, V4* m) {
 // so the first term left out, r^11/11!, is below 2.3e-13 relative.
 template <typename V>
 inline V exp_short(V x) {
-  const V magic(6755399441055744.0);
-  const V t = x * 1.4426950408889634 + magic;
-  const V n = t - magic;
-  const V r = (x - n * 0.693145751953125) - n * 1.4286068203094173e-6;
+  V t;
+  const V r = simd2::exp_reduce(x, &t);
   const V r2 = r * r;
   const V r4 = r2 * r2;
   const V r8 = r4 * r4;
