@@ -23,10 +23,9 @@
 
 namespace {
 
-// A surface the user interface paints with cairo and the texture it goes to.
+// A texture the user interface paints into with cairo, in place.
 // `ok`: the base layer's texture holds a valid picture / the overlay has content.
 struct Layer {
-  cairo_surface_t* surface = nullptr;
   SDL_Texture* texture = nullptr;
   int w = 0, h = 0;
   bool ok = false;
@@ -204,32 +203,39 @@ SDL_Renderer* create_renderer() {
 
 void destroy_layer(Layer* l) {
   if (l->texture != nullptr) SDL_DestroyTexture(l->texture);
-  if (l->surface != nullptr) cairo_surface_destroy(l->surface);
   *l = Layer{};
 }
 
 bool layer_size(Layer* l, int w, int h, bool opaque) {
-  if (l->surface != nullptr && l->texture != nullptr && l->w == w && l->h == h) return true;
+  if (l->texture != nullptr && l->w == w && l->h == h) return true;
   destroy_layer(l);
-  l->surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   l->texture =
       SDL_CreateTexture(g_ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
-  if (cairo_surface_status(l->surface) != CAIRO_STATUS_SUCCESS || l->texture == nullptr) {
-    destroy_layer(l);
-    return false;
-  }
+  if (l->texture == nullptr) return false;
   SDL_SetTextureBlendMode(l->texture, opaque ? SDL_BLENDMODE_NONE : g_premul);
   l->w = w;
   l->h = h;
   return true;
 }
 
-// Clears the layer, lets `paint` draw in logical units, uploads when it says so.
+// Clears the layer, lets `paint` draw in logical units. Cairo paints straight
+// into the locked texture: no second picture to fill and copy. The whole
+// layer is painted every time, as locked pixels may hold anything.
 template <typename Paint>
 bool paint_layer(Layer* l, Paint paint) {
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(l->texture, nullptr, &pixels, &pitch) != 0) return false;
+  cairo_surface_t* s = cairo_image_surface_create_for_data(
+      static_cast<unsigned char*>(pixels), CAIRO_FORMAT_ARGB32, l->w, l->h, pitch);
+  if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(s);
+    SDL_UnlockTexture(l->texture);
+    return false;
+  }
   // The scale may change at an unchanged pixel size (folding the knob rows).
-  cairo_surface_set_device_scale(l->surface, g_k, g_k);
-  cairo_t* cr = cairo_create(l->surface);
+  cairo_surface_set_device_scale(s, g_k, g_k);
+  cairo_t* cr = cairo_create(s);
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
   cairo_paint(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
@@ -237,15 +243,12 @@ bool paint_layer(Layer* l, Paint paint) {
   const bool drawn = paint();
   gfx::set_context(nullptr);
   cairo_destroy(cr);
-  cairo_surface_flush(l->surface);
-  if (drawn) {
-    if (g_straight && l != &g_base) {
-      platform::unpremultiply(cairo_image_surface_get_data(l->surface), l->w, l->h,
-                              cairo_image_surface_get_stride(l->surface));
-    }
-    SDL_UpdateTexture(l->texture, nullptr, cairo_image_surface_get_data(l->surface),
-                      cairo_image_surface_get_stride(l->surface));
+  cairo_surface_flush(s);
+  if (drawn && g_straight && l != &g_base) {
+    platform::unpremultiply(static_cast<unsigned char*>(pixels), l->w, l->h, pitch);
   }
+  cairo_surface_destroy(s);
+  SDL_UnlockTexture(l->texture);
   return drawn;
 }
 
