@@ -23,13 +23,10 @@ class Compose : public ::testing::Test {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     win_ = SDL_CreateWindow("compose", 0, 0, 1180, 780, 0);
-    ASSERT_NE(win_, nullptr) << SDL_GetError();
     ren_ = SDL_CreateRenderer(win_, -1, SDL_RENDERER_SOFTWARE);
     ASSERT_NE(ren_, nullptr) << SDL_GetError();
     ASSERT_TRUE(gfx::init(nullptr));
-    black_ = SDL_CreateTexture(ren_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1180, 780);
-    std::vector<Uint32> px(1180 * 780, 0xFF000000u);
-    SDL_UpdateTexture(black_, nullptr, px.data(), 1180 * 4);
+    black_ = base_texture([](std::size_t) { return 0xFF000000u; });
   }
   static void TearDownTestSuite() {
     platform::clear_cache();
@@ -39,7 +36,6 @@ class Compose : public ::testing::Test {
     SDL_DestroyWindow(win_);
     SDL_Quit();
   }
-
   void SetUp() override {
     platform::clear_cache();
     theme::set_dark(true);
@@ -49,114 +45,86 @@ class Compose : public ::testing::Test {
     L.vu = {gfx::Rect{580, 180, 280, 140}, gfx::Rect{870, 180, 280, 140}};
     L.tube = {gfx::Rect{330, 180, 100, 160}, gfx::Rect{460, 180, 100, 160}};
     L.gr_column = {1000, 540, 10, 100};
-    L.title = {72, 14, 300, 38};
-    g_heater = 0;
-    g_glow = {};
     g_gr = 12;
     g_gr_peak = 14;
   }
 
-  platform::Target target(double k = 1.0) const {
+  template <typename Colour>
+  static SDL_Texture* base_texture(Colour colour) {
+    std::vector<Uint32> px(1180 * 780);
+    for (std::size_t i = 0; i < px.size(); ++i) px[i] = colour(i);
+    SDL_Texture* t = SDL_CreateTexture(ren_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1180, 780);
+    SDL_UpdateTexture(t, nullptr, px.data(), 1180 * 4);
+    return t;
+  }
+  static platform::Target target(double k = 1.0) {
     platform::Target t;
     t.ren = ren_;
     t.base = black_;
     t.k = k;
-    t.premul = SDL_BLENDMODE_BLEND;
-    t.add = SDL_BLENDMODE_ADD;
     return t;
   }
-
+  static std::vector<Uint32> read(const SDL_Rect* area, int w, int h) {
+    std::vector<Uint32> px(static_cast<std::size_t>(w * h));
+    SDL_RenderReadPixels(ren_, area, SDL_PIXELFORMAT_ARGB8888, px.data(), w * 4);
+    return px;
+  }
   // Brightest colour channel inside the rectangle of the last frame.
   static int brightest(const gfx::Rect& r) {
-    const SDL_Rect area{static_cast<int>(r.x), static_cast<int>(r.y), static_cast<int>(r.w),
-                        static_cast<int>(r.h)};
-    std::vector<Uint32> px(static_cast<std::size_t>(area.w * area.h));
-    if (SDL_RenderReadPixels(ren_, &area, SDL_PIXELFORMAT_ARGB8888, px.data(), area.w * 4) != 0) {
-      return -1;
-    }
+    const SDL_Rect area{int(r.x), int(r.y), int(r.w), int(r.h)};
     int best = 0;
-    for (Uint32 p : px) {
+    for (Uint32 p : read(&area, area.w, area.h))
       for (int shift : {16, 8, 0}) best = std::max(best, static_cast<int>((p >> shift) & 0xFF));
-    }
     return best;
   }
 
   Settings s_;
-  static SDL_Window* win_;
-  static SDL_Renderer* ren_;
-  static SDL_Texture* black_;
+  static inline SDL_Window* win_ = nullptr;
+  static inline SDL_Renderer* ren_ = nullptr;
+  static inline SDL_Texture* black_ = nullptr;
 };
 
-SDL_Window* Compose::win_ = nullptr;
-SDL_Renderer* Compose::ren_ = nullptr;
-SDL_Texture* Compose::black_ = nullptr;
-
-TEST_F(Compose, CachedTexturesAreReusedAndKeyedByThemeAndScale) {
+TEST_F(Compose, CacheIsKeyedByThemeAndScaleAndEmptiedPastItsLimit) {
   platform::compose(target());
   const int n = platform::cache_size();
   ASSERT_GT(n, 0);
   platform::compose(target());
   EXPECT_EQ(platform::cache_size(), n) << "a second frame painted again";
-
   theme::set_dark(false);
   platform::compose(target());
   EXPECT_EQ(platform::cache_size(), 2 * n) << "a theme switch must repaint every piece";
-  theme::set_dark(true);
-  platform::compose(target());
-  EXPECT_EQ(platform::cache_size(), 2 * n);
-
   platform::compose(target(1.25));
   EXPECT_EQ(platform::cache_size(), 3 * n) << "a new scale must repaint every piece";
-}
-
-TEST_F(Compose, CacheIsEmptiedPastItsLimit) {
-  platform::compose(target());
-  const int n = platform::cache_size();
   bool emptied = false;
-  int before = n;
-  for (int i = 1; i < 2 * 161 / n + 2; ++i) {
+  for (int i = 1, before = 3 * n; i < 2 * 161 / n + 2; ++i) {
     platform::compose(target(1.0 + 0.01 * i));
-    const int now = platform::cache_size();
-    EXPECT_LE(now, 161);
-    emptied = emptied || now < before;
-    before = now;
+    EXPECT_LE(platform::cache_size(), 161);
+    emptied = emptied || platform::cache_size() < before;
+    before = platform::cache_size();
   }
   EXPECT_TRUE(emptied);
 }
 
 TEST_F(Compose, TubesGlowOnlyWithTheHeaterOn) {
-  const gfx::Rect tube = L.tube[0];
-  g_heater = 0;
-  g_glow = {1, 1};
-  platform::compose(target());
-  const int cold = brightest(tube);
-  ASSERT_GE(cold, 0) << SDL_GetError();
-  EXPECT_EQ(cold, 0) << "a cold tube must add nothing, whatever its glow";
-
-  g_heater = 1;
-  g_glow = {0, 0};
-  platform::compose(target());
-  const int warm = brightest(tube);
-  EXPECT_GT(warm, 0);
-
-  g_glow = {1, 1};
-  platform::compose(target());
-  EXPECT_GT(brightest(tube), warm) << "drive glow must brighten the tube";
+  const struct {
+    float heater, glow;
+  } steps[] = {{0, 1}, {1, 0}, {1, 1}};
+  int last = -1;
+  for (const auto& st : steps) {
+    g_heater = st.heater;
+    g_glow = {st.glow, st.glow};
+    platform::compose(target());
+    const int now = brightest(L.tube[0]);
+    // A cold tube adds nothing whatever its glow; the heater and then the glow brighten it.
+    if (last < 0) EXPECT_EQ(now, 0);
+    else EXPECT_GT(now, last) << st.heater << "/" << st.glow;
+    last = now;
+  }
 }
 
 TEST_F(Compose, ChangedAreasAloneGiveTheWholeFrame) {
   // A patterned base shows a piece left behind or base not put back.
-  std::vector<Uint32> px(1180 * 780);
-  for (std::size_t i = 0; i < px.size(); ++i) px[i] = 0xFF000000u | ((i * 2654435761u) >> 8);
-  SDL_Texture* base =
-      SDL_CreateTexture(ren_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1180, 780);
-  SDL_UpdateTexture(base, nullptr, px.data(), 1180 * 4);
-  auto frame = [] {
-    std::vector<Uint32> out(1180 * 780);
-    SDL_RenderReadPixels(ren_, nullptr, SDL_PIXELFORMAT_ARGB8888, out.data(), 1180 * 4);
-    return out;
-  };
-  L.title = {};  // its colours follow the clock
+  SDL_Texture* base = base_texture([](std::size_t i) { return 0xFF000000u | ((i * 2654435761u) >> 8); });
   L.graph = {700, 500, 120, 100};
   s_.active = s_.params.comp_on = true;
   g_live = true;
@@ -176,10 +144,10 @@ TEST_F(Compose, ChangedAreasAloneGiveTheWholeFrame) {
     g_sc_db = st.sc_db;
     platform::compose(t);
   }
-  const std::vector<Uint32> changed = frame();
+  const std::vector<Uint32> changed = read(nullptr, 1180, 780);
   t.full = true;
   platform::compose(t);
-  EXPECT_TRUE(frame() == changed);
+  EXPECT_TRUE(read(nullptr, 1180, 780) == changed);
   SDL_DestroyTexture(base);
 }
 
