@@ -22,17 +22,11 @@ class Frame : public ::testing::Test {
     g_needle = {};
     g_led = {};
     g_led_until = {};
-    g_heater = 0;
-    g_glow = {};
     g_gr = g_gr_peak = g_gr_hold = 0;
-    g_sc_db = -120;
-    g_lim_seen = 0;
     g_lim_until = 0;
     g_lim_lit = false;
     g_glide = {};
     g_save_at = 0;
-    g_status = {};
-    g_live = false;
     L = {};
     L.vu = {gfx::Rect{100, 100, 200, 120}, gfx::Rect{400, 100, 200, 120}};
     ui::set_pixel_scale(1);
@@ -46,7 +40,6 @@ class Frame : public ::testing::Test {
     for (std::uint64_t t = from; t <= to; t += 10) moving = frame_step(t, in);
     return moving;
   }
-  bool saved() const { return std::filesystem::exists(settings::file_path()); }
 
   desktop_test::TempDir dir_;
   desktop_test::EnvGuard env_{{"XDG_CONFIG_HOME", dir_.path().c_str()}};
@@ -74,57 +67,31 @@ TEST_F(Frame, ViewsScaleToTheWindowWithAFloor) {
       {false, false, 0, 100, 1, 0, 100},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
     s_.compact = c.compact;
     s_.collapsed = c.collapsed;
-    ui::View v = ui::view_for(c.w, c.h);
-    EXPECT_FLOAT_EQ(v.zoom, c.zoom) << c.w << "x" << c.h;
-    EXPECT_FLOAT_EQ(v.w, c.vw) << c.w << "x" << c.h;
-    EXPECT_FLOAT_EQ(v.h, c.vh) << c.w << "x" << c.h;
-  }
-  S = nullptr;
-  EXPECT_FLOAT_EQ(ui::view_for(590, 390).zoom, 1);
-}
-
-TEST_F(Frame, ColumnSegmentsAreWholeDevicePixels) {
-  // Three-pixel segments and two-pixel gaps, scaled and rounded to whole pixels.
-  const struct {
-    float k;
-    float seg_px, gap_px;
-  } cases[] = {{1, 3, 2}, {1.5f, 5, 3}, {2, 6, 4}};
-  for (const auto& c : cases) {
-    ui::set_pixel_scale(c.k);
-    for (float h : {100.0f, 57.7f, 1.0f}) {
-      ui::ColumnGeom g = ui::column_geom(10.3f, h);
-      const float gap = g.pitch - g.seg;
-      EXPECT_FLOAT_EQ(g.seg * c.k, c.seg_px);
-      EXPECT_FLOAT_EQ(gap * c.k, c.gap_px);
-      EXPECT_NEAR(g.w * c.k, std::floor(10.3f * c.k), 1e-4) << c.k;
-      // As many segments as fit, and never fewer than four.
-      EXPECT_GE(g.count, 4);
-      if (g.count > 4) {
-        EXPECT_LE(g.count * g.pitch - gap, h + 1e-3f) << c.k << " " << h;
-      }
-      EXPECT_GT((g.count + 1) * g.pitch - gap, h) << c.k << " " << h;
-    }
+    const ui::View v = ui::view_for(c.w, c.h);
+    EXPECT_FLOAT_EQ(v.zoom, c.zoom);
+    EXPECT_FLOAT_EQ(v.w, c.vw);
+    EXPECT_FLOAT_EQ(v.h, c.vh);
   }
 }
 
-TEST_F(Frame, NeedlesSettleOnTheirMarks) {
+TEST_F(Frame, NeedlesSettleOnTheirMarksAndBounceOffTheStop) {
   FrameInput quiet_routed;
   quiet_routed.status.routed = true;
   const struct {
+    const char* what;
     int vu_mode;
     FrameInput in;
     float angle;
   } cases[] = {
-      {2, quiet_routed, 18.6f},                   // no data: both show 0 dB reduction
-      {2, FrameInput{}, -53},                     // nothing routed: rest below the scale
-      {0, fresh(kVuMeanRef, 0, 0), 18.6f},        // 0 VU at the input
-      {1, fresh(0, kVuMeanRef, 0), 18.6f},        // 0 VU at the output
-      {2, fresh(0, 0, 20), -50},                  // 20 dB reduction: -20 VU
-      {0, fresh(1.0f, 0, 0), 54},                 // far over the scale: at the stop
+      {"no data: 0 dB reduction", 2, quiet_routed, 18.6f}, {"nothing routed: below the scale", 2, {}, -53},
+      {"0 VU at the input", 0, fresh(kVuMeanRef, 0, 0), 18.6f}, {"0 VU at the output", 1, fresh(0, kVuMeanRef, 0), 18.6f},
+      {"20 dB reduction", 2, fresh(0, 0, 20), -50},           {"far over the scale", 0, fresh(1.0f, 0, 0), 54},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     SetUp();
     s_.vu_mode = c.vu_mode;
     float highest = -1;
@@ -133,25 +100,20 @@ TEST_F(Frame, NeedlesSettleOnTheirMarks) {
       highest = std::max(highest, g_needle[0].pos);
     }
     EXPECT_LE(highest, 1.1f);
-    ui::LiveView v = ui::live_view();
+    const ui::LiveView v = ui::live_view();
     ASSERT_EQ(v.needles.size(), 2u);
-    for (const ui::Needle& n : v.needles) {
-      EXPECT_NEAR(n.angle_deg, c.angle, 0.2) << "mode " << c.vu_mode;
-      EXPECT_FLOAT_EQ(n.pivot_y, n.face.y + n.face.h * 1.25f);
-    }
-    TearDown();
+    for (const ui::Needle& n : v.needles) EXPECT_NEAR(n.angle_deg, c.angle, 0.2);
   }
-  // A needle driven over the scale bounces off its upper stop.
+  // Driven over the scale, a needle touches its upper stop and bounces back.
   SetUp();
   s_.vu_mode = 0;
   bool touched = false, bounced = false;
   for (std::uint64_t t = 10; t <= 1000 && !bounced; t += 4) {
     frame_step(t, fresh(0.2f, 0, 0));
-    if (touched && g_needle[0].pos < 1.1f) bounced = true;
-    if (g_needle[0].pos >= 1.1f) touched = true;
+    bounced = touched && g_needle[0].pos < 1.1f;
+    touched = touched || g_needle[0].pos >= 1.1f;
   }
   EXPECT_TRUE(bounced);
-  TearDown();
   // Nothing routed and all at rest: the frame loop may idle.
   SetUp();
   EXPECT_FALSE(run(10, 3000, FrameInput{}));
@@ -159,23 +121,21 @@ TEST_F(Frame, NeedlesSettleOnTheirMarks) {
 
 TEST_F(Frame, PeakLedHolds350ms) {
   s_.vu_mode = 0;
-  FrameInput hot = fresh(0.1f, 0, 0), near = fresh(0.1f, 0, 0), calm = fresh(0.1f, 0, 0);
+  FrameInput hot = fresh(0.1f, 0, 0), near = hot;
   hot.meters.in_peak_l = 0.95f;
   near.meters.in_peak_l = near.meters.in_peak_r = 0.89f;
   run(10, 500, near);
   EXPECT_FALSE(g_led[0] || g_led[1]);
   frame_step(1000, hot);
+  EXPECT_TRUE(g_led[0] && !g_led[1]);
+  run(1010, 1349, fresh(0.1f, 0, 0));
   EXPECT_TRUE(g_led[0]);
-  EXPECT_FALSE(g_led[1]);
-  run(1010, 1349, calm);
-  EXPECT_TRUE(g_led[0]);
-  frame_step(1350, calm);
+  frame_step(1350, fresh(0.1f, 0, 0));
   EXPECT_FALSE(g_led[0]);
 }
 
 TEST_F(Frame, GainReductionPeakHoldsThenFalls) {
-  s_.active = true;
-  s_.params.comp_on = true;
+  s_.active = s_.params.comp_on = true;
   run(10, 1000, fresh(0, 0, 10));
   EXPECT_FLOAT_EQ(g_gr, 10);
   run(1010, 1500, fresh(0, 0, 0));
@@ -191,31 +151,6 @@ TEST_F(Frame, GainReductionPeakHoldsThenFalls) {
   s_.params.comp_on = false;
   run(2810, 3000, fresh(0, 0, 10));
   EXPECT_LT(g_gr, 0.05f);
-}
-
-TEST_F(Frame, GainColumnLightsFromTheTopAndOnlyUnfolded) {
-  L.gr_column = {10, 10, 12, 100};
-  const int count = ui::column_geom(12, 100).count;
-  const struct {
-    float gr, peak;
-    bool collapsed;
-    int lit, peak_index;  // -2: no column shown
-  } cases[] = {{12, 0.2f, false, count / 2, -1},     {30, 30, false, count, count - 1},
-               {-3, 0, false, 0, -1},                {0, 12, false, 0, count / 2},
-               {12, 12, true, -2, -2}};
-  for (const auto& c : cases) {
-    s_.collapsed = c.collapsed;
-    g_gr = c.gr;
-    g_gr_peak = c.peak;
-    ui::LiveView v = ui::live_view();
-    if (c.lit == -2) {
-      EXPECT_TRUE(v.columns.empty());
-      continue;
-    }
-    ASSERT_EQ(v.columns.size(), 1u);
-    EXPECT_EQ(v.columns[0].lit, c.lit) << c.gr;
-    EXPECT_EQ(v.columns[0].peak, c.peak_index) << c.peak;
-  }
 }
 
 TEST_F(Frame, GlideEndsAfter890msAndSaves1200msLater) {
@@ -235,16 +170,14 @@ TEST_F(Frame, GlideEndsAfter890msAndSaves1200msLater) {
   }
   EXPECT_GT(highest, 0.6f);  // eases out past the target
   EXPECT_LT(highest, 0.63f);
-  EXPECT_TRUE(g_glide.active);
-  EXPECT_TRUE(s_.params.tube_on);
+  EXPECT_TRUE(g_glide.active && s_.params.tube_on);
   frame_step(1890, FrameInput{});
-  EXPECT_FALSE(g_glide.active);
-  EXPECT_FALSE(s_.params.tube_on);
+  EXPECT_FALSE(g_glide.active || s_.params.tube_on);
   for (float k : s_.params.knob) EXPECT_FLOAT_EQ(k, 0.6f);
   run(1900, 3080, FrameInput{});
-  EXPECT_FALSE(saved());
+  EXPECT_FALSE(std::filesystem::exists(settings::file_path()));
   frame_step(3090, FrameInput{});
-  EXPECT_TRUE(saved());
+  EXPECT_TRUE(std::filesystem::exists(settings::file_path()));
   EXPECT_FALSE(settings::load().params.tube_on);
 }
 
@@ -254,8 +187,7 @@ TEST_F(Frame, LimiterIndicatorLightsFor500ms) {
   ui::take_dirty();
   in.limiter_blocks = 3;
   frame_step(1010, in);
-  EXPECT_TRUE(g_lim_lit);
-  EXPECT_TRUE(ui::take_dirty());
+  EXPECT_TRUE(g_lim_lit && ui::take_dirty());
   EXPECT_TRUE(run(1020, 1500, in));
   EXPECT_TRUE(g_lim_lit);
   EXPECT_FALSE(ui::take_dirty());
@@ -263,28 +195,7 @@ TEST_F(Frame, LimiterIndicatorLightsFor500ms) {
   EXPECT_FALSE(g_lim_lit);
   EXPECT_TRUE(ui::take_dirty());
   run(1520, 3000, in);  // the same count again lights nothing
-  EXPECT_FALSE(g_lim_lit);
-  EXPECT_FALSE(ui::take_dirty());
-}
-
-TEST_F(Frame, PersistWithoutWindowPositionKeepsTheStoredPosition) {
-  for (bool compact : {false, true}) {
-    s_.compact = compact;
-    s_.win_x = 100, s_.win_y = 60, s_.win_w = 900, s_.win_h = 500;
-    s_.mini_x = 30, s_.mini_y = 20, s_.mini_w = 420, s_.mini_h = 132;
-    fx::Params target = s_.params;
-    target.knob[3] = 0.9f;
-    start_glide_at(target, 1000);
-    ui::persist();
-    EXPECT_FALSE(g_glide.active);
-    Settings back = settings::load();
-    EXPECT_FLOAT_EQ(back.params.knob[3], 0.9f);
-    EXPECT_EQ(back.win_x, 100);
-    EXPECT_EQ(back.win_y, 60);
-    EXPECT_EQ(back.mini_x, 30);
-    EXPECT_EQ(back.mini_y, 20);
-    EXPECT_EQ(compact ? back.mini_w : back.win_w, compact ? 420 : 900);
-  }
+  EXPECT_FALSE(g_lim_lit || ui::take_dirty());
 }
 
 }  // namespace

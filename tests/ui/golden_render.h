@@ -12,11 +12,4 @@ void setup();
 // without its animated pieces. The caller destroys the surface.
 cairo_surface_t* render(Settings* s, int w, int h);
 
-struct Diff {
-  long outliers = 0;  // pixels with a channel differing by more than the tolerance
-  int max_channel = 0;
-  int worst_x = -1, worst_y = -1;
-};
-Diff compare(cairo_surface_t* a, cairo_surface_t* b, int tolerance);
-
 }  // namespace testui

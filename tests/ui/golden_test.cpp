@@ -1,22 +1,28 @@
 // The static pictures, off screen: base and overlay composed at the three
-// reference sizes in both themes and compared with committed images. Run
-// with --update-goldens to write the images instead (scripts/update-goldens).
+// reference sizes in both themes and compared with committed images (or
+// written, with --update-goldens: scripts/update-goldens). And the full window
+// in Arabic and in Japanese: every character drawn has a glyph, Arabic text
+// runs right to left, and levels still read "+14 dB"; this binary wraps
+// pango_cairo_show_layout to inspect every layout drawn.
 #include <gtest/gtest.h>
 
 #include <cairo.h>
+#include <dlfcn.h>
+#include <pango/pangocairo.h>
 
-#include <cmath>
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "desktop/i18n.h"
 #include "gfx/theme.h"
 #include "settings/settings.h"
 #include "tests/ui/golden_render.h"
-#include "ui/ui.h"
-#include "ui/ui_state.h"
 
 namespace {
 
@@ -38,7 +44,21 @@ constexpr Picture kPictures[] = {
 // different cairo or pixman build).
 constexpr int kChannelTolerance = 24;
 
-void PrintTo(const Picture& p, std::ostream* os) { *os << p.name; }
+// Pixels with a channel differing by more than the tolerance, and the largest
+// difference, of two surfaces of one size.
+std::pair<long, int> differences(cairo_surface_t* a, cairo_surface_t* b) {
+  std::pair<long, int> d{0, 0};
+  const unsigned char* pa = cairo_image_surface_get_data(a);
+  const unsigned char* pb = cairo_image_surface_get_data(b);
+  const int bytes = cairo_image_surface_get_stride(a) * cairo_image_surface_get_height(a);
+  for (int i = 0; i < bytes; i += 4) {
+    int worst = 0;
+    for (int c = 0; c < 4; ++c) worst = std::max(worst, std::abs(pa[i + c] - pb[i + c]));
+    d.first += worst > kChannelTolerance;
+    d.second = std::max(d.second, worst);
+  }
+  return d;
+}
 
 class Golden : public ::testing::TestWithParam<Picture> {};
 
@@ -60,10 +80,9 @@ TEST_P(Golden, MatchesCommittedImage) {
   ASSERT_EQ(cairo_surface_status(want), CAIRO_STATUS_SUCCESS) << "missing golden " << path;
   ASSERT_EQ(cairo_image_surface_get_width(want), p.w);
   ASSERT_EQ(cairo_image_surface_get_height(want), p.h);
-  const testui::Diff d = testui::compare(got, want, kChannelTolerance);
-  EXPECT_EQ(d.outliers, 0) << p.name << ": largest channel difference " << d.max_channel << " at "
-                           << d.worst_x << "," << d.worst_y
-                           << "; scripts/update-goldens rewrites the images after an intended change";
+  const auto [outliers, largest] = differences(got, want);
+  EXPECT_EQ(outliers, 0) << p.name << ": largest channel difference " << largest
+                         << "; scripts/update-goldens rewrites the images after an intended change";
   cairo_surface_destroy(want);
   cairo_surface_destroy(got);
 }
@@ -71,58 +90,85 @@ TEST_P(Golden, MatchesCommittedImage) {
 INSTANTIATE_TEST_SUITE_P(Views, Golden, ::testing::ValuesIn(kPictures),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Colour of the pixel at (x, y), unpremultiplied, as 0xAARRGGBB.
-unsigned pixel(cairo_surface_t* s, float x, float y) {
-  cairo_surface_flush(s);
-  const unsigned char* row = cairo_image_surface_get_data(s) +
-                             static_cast<int>(y) * cairo_image_surface_get_stride(s);
-  const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(row)[static_cast<int>(x)];
-  const unsigned a = p >> 24;
-  if (a == 0) return 0;
-  auto un = [&](int shift) { return (((p >> shift) & 0xFF) * 255 + a / 2) / a; };
-  return a << 24 | un(16) << 16 | un(8) << 8 | un(0);
+struct Shown {
+  long layouts = 0, script_chars = 0;  // characters of the language's own script
+  std::vector<std::string> missing;    // texts with glyphs the fonts lack
+  std::vector<std::string> wrong_way;  // Arabic left to right, or a unit before its number
+};
+Shown g_shown;
+
+char32_t next_char(const char*& p) {
+  const auto b = static_cast<unsigned char>(*p);
+  int n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+  char32_t c = n == 1 ? b : b & (0x3F >> (n - 1));
+  ++p;
+  for (int i = 1; i < n && *p; ++i, ++p) c = (c << 6) | (static_cast<unsigned char>(*p) & 0x3F);
+  return c;
 }
 
-bool near_colour(unsigned a, unsigned b) {
-  for (int shift = 0; shift < 24; shift += 8)
-    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 40)
-      return false;
-  return true;
+bool arabic(char32_t c) { return (c >= 0x0600 && c <= 0x077F) || (c >= 0xFB50 && c <= 0xFEFF); }
+bool japanese(char32_t c) { return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF); }
+
+bool has_arabic(const char* s, int len) {
+  for (const char* p = s; p < s + len;)
+    if (arabic(next_char(p))) return true;
+  return false;
 }
 
-// A value arc runs from the knob's origin (top for bipolar knobs, the left
-// stop otherwise) and burns in the unit colour only while the unit is lit;
-// the unit's accent rail goes dark with the effect.
-TEST(Lighting, ValueArcsAndUnitAccentFollowTheEffect) {
-  struct Case {
-    bool active;
-    int knob;
-    bool arc_lit;  // the arc at -67.5 degrees shows the tube colour
-  } const cases[] = {
-      {true, fx::kFat, true},    // unipolar at 0.5: arc from -135 to 0
-      {true, fx::kBias, false},  // bipolar at 0.5: no arc at all
-      {false, fx::kFat, false},  // effect off: the arc is not lit
-  };
-  theme::set_dark(true);
-  for (const Case& c : cases) {
-    Settings s;
-    s.active = c.active;
-    s.params.knob[fx::kFat] = 0.5f;
-    s.params.knob[fx::kBias] = 0.5f;
-    cairo_surface_t* got = testui::render(&s, 1180, 780);
-    const ui::KnobPlace& k = ui::state::L.knob[c.knob];
-    const float a = -67.5f * 3.14159265f / 180, radius = k.r + 4.5f;
-    const unsigned arc = pixel(got, k.cx + radius * std::sin(a), k.cy - radius * std::cos(a));
-    EXPECT_EQ(near_colour(arc, theme::tube_color()), c.arc_lit)
-        << "knob " << c.knob << " active " << c.active << " pixel " << std::hex << arc;
-    const gfx::Rect& u = ui::state::L.unit_panel[0];
-    const unsigned rail = pixel(got, u.x + 7.5f, u.y + u.h / 2);
-    EXPECT_EQ(near_colour(rail, theme::tube_color()), c.active) << std::hex << rail;
-    cairo_surface_destroy(got);
+void inspect(PangoLayout* layout) {
+  ++g_shown.layouts;
+  const char* text = pango_layout_get_text(layout);
+  for (const char* p = text; *p;) {
+    char32_t c = next_char(p);
+    if (arabic(c) || japanese(c)) ++g_shown.script_chars;
+  }
+  if (pango_layout_get_unknown_glyphs_count(layout) > 0) g_shown.missing.push_back(text);
+  // A level with its unit ("+14 dB") keeps its number left of the unit.
+  if (const char* unit = std::strstr(text, " dB")) {
+    const char* digit = unit;
+    while (digit > text && !std::isdigit(static_cast<unsigned char>(*digit))) --digit;
+    PangoRectangle at_digit, at_unit;
+    pango_layout_index_to_pos(layout, static_cast<int>(digit - text), &at_digit);
+    pango_layout_index_to_pos(layout, static_cast<int>(unit + 1 - text), &at_unit);
+    if (at_digit.x >= at_unit.x) g_shown.wrong_way.push_back(text);
+  }
+  for (GSList* l = pango_layout_get_lines_readonly(layout); l; l = l->next) {
+    auto* line = static_cast<PangoLayoutLine*>(l->data);
+    if (!has_arabic(text + line->start_index, line->length)) continue;
+    bool ok = pango_layout_line_get_resolved_direction(line) == PANGO_DIRECTION_RTL;
+    for (GSList* r = line->runs; r; r = r->next) {
+      const PangoItem* item = static_cast<PangoGlyphItem*>(r->data)->item;
+      if (has_arabic(text + item->offset, item->length) && item->analysis.level % 2 == 0) ok = false;
+    }
+    if (!ok) g_shown.wrong_way.push_back(text);
   }
 }
 
+TEST(Scripts, FullWindowHasAGlyphForEveryCharacter) {
+  for (const char* lang : {"ar", "ja"}) {
+    SCOPED_TRACE(lang);
+    i18n::set_language(lang);
+    ASSERT_EQ(i18n::rtl(), std::string(lang) == "ar");
+    g_shown = Shown{};
+    Settings s;
+    cairo_surface_destroy(testui::render(&s, 1180, 780));
+    // The wrapper saw the drawing, and the drawing was in the language's script.
+    EXPECT_GT(g_shown.layouts, 40);
+    EXPECT_GT(g_shown.script_chars, 100);
+    for (const std::string& t : g_shown.missing) ADD_FAILURE() << "missing glyphs in: " << t;
+    for (const std::string& t : g_shown.wrong_way) ADD_FAILURE() << "laid out the wrong way: " << t;
+  }
+  i18n::set_language("en");
+}
+
 }  // namespace
+
+extern "C" void pango_cairo_show_layout(cairo_t* cr, PangoLayout* layout) {
+  using Show = void (*)(cairo_t*, PangoLayout*);
+  static Show real = reinterpret_cast<Show>(dlsym(RTLD_NEXT, "pango_cairo_show_layout"));
+  inspect(layout);
+  real(cr, layout);
+}
 
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i)

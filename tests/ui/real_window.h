@@ -1,22 +1,15 @@
 #pragma once
-// The built program in a real window for the interaction tests: a private X
-// server (Xvfb), a private PulseAudio daemon, the program started and stopped
-// by process id, and the pointer and keyboard driven with xdotool at window
-// coordinates of the 1180 x 780 reference layout (or the 420 x 132 compact
-// view), scaled to the window's present size.
-//
-//   rw::Session s;                       // in SetUp: ASSERT_TRUE(s.start_servers())
-//   ASSERT_TRUE(s.start_program());      // waits for the first picture
-//   s.click(ref_x, ref_y);  s.wheel(ref_x, ref_y, +3);  s.type("name");
-//   s.stop_program();                    // SIGTERM, true on exit code 0
+// The built program in a real window: a private X server (Xvfb), a private
+// PulseAudio daemon, the program started and stopped by process id, and the
+// pointer driven with xdotool at coordinates of the 1180 x 780 reference
+// layout (or the 420 x 132 compact view), scaled to the window's present size.
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -29,40 +22,9 @@
 namespace rw {
 
 inline bool exists(const std::string& path) {
-  struct stat st;
-  return ::stat(path.c_str(), &st) == 0;
+  std::error_code ignored;
+  return std::filesystem::exists(path, ignored);
 }
-
-// A private X server on the first display number nobody uses.
-class XServer {
- public:
-  bool start() {
-    for (int n = 91; n < 200; ++n) {
-      const std::string num = std::to_string(n);
-      if (exists("/tmp/.X11-unix/X" + num) || exists("/tmp/.X" + num + "-lock")) continue;
-      pid_ = th::spawn({"Xvfb", ":" + num, "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
-      if (th::wait_for([&] { return exists("/tmp/.X11-unix/X" + num) || th::reaped(pid_); },
-                       10000) &&
-          !th::reaped(pid_)) {
-        ::setenv("DISPLAY", (":" + num).c_str(), 1);
-        return true;
-      }
-      th::stop_child(pid_);
-      pid_ = -1;  // taken by someone else meanwhile: try the next number
-    }
-    return false;
-  }
-  ~XServer() {
-    if (pid_ > 0) th::stop_child(pid_);
-  }
-
- private:
-  pid_t pid_ = -1;
-};
-
-struct Geometry {
-  int x = 0, y = 0, w = 0, h = 0;
-};
 
 class Session {
  public:
@@ -70,14 +32,28 @@ class Session {
     if (player_ > 0) th::stop_child(player_);
     if (pid_ > 0) th::stop_child(pid_, SIGKILL);
     server_.reset();
+    if (x_ > 0) th::stop_child(x_);
   }
 
+  // A private sound server, and an X server on the first display number nobody uses.
   bool start_servers() {
     server_ = std::make_unique<th::Server>(th::Kind::pulse);
-    return server_->start() && x_.start();
+    if (!server_->start()) return false;
+    for (int n = 91; n < 200; ++n) {
+      const std::string num = std::to_string(n);
+      if (exists("/tmp/.X11-unix/X" + num) || exists("/tmp/.X" + num + "-lock")) continue;
+      x_ = th::spawn({"Xvfb", ":" + num, "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
+      if (th::wait_for([&] { return exists("/tmp/.X11-unix/X" + num) || th::reaped(x_); }, 10000) &&
+          !th::reaped(x_)) {
+        ::setenv("DISPLAY", (":" + num).c_str(), 1);
+        return true;
+      }
+      th::stop_child(x_);  // taken by someone else meanwhile: try the next number
+      x_ = -1;
+    }
+    return false;
   }
   th::Server& server() { return *server_; }
-  std::string config_dir() const { return server_->config_dir(); }
   std::string log() const { return th::read_file(server_->config_dir() + "/Velmora.log"); }
 
   // Starts the program and waits for its first picture and its window.
@@ -86,36 +62,21 @@ class Session {
     std::vector<std::string> argv{VLM_BINARY};
     argv.insert(argv.end(), args.begin(), args.end());
     pid_ = th::spawn(argv, server_->dir() + "/program.out");
-    if (!th::wait_for([&] { return log().find("Erstes Bild nach ") != std::string::npos; },
-                      20000))
-      return false;
-    return th::wait_for([&] { return !(id_ = window_id()).empty(); }, 5000);
+    return th::wait_for([&] { return log().find("Erstes Bild nach ") != std::string::npos; }, 20000) &&
+           th::wait_for([&] { return !(id_ = window_id()).empty(); }, 5000);
   }
-
   // SIGTERM; true when the program ended with exit code 0.
   bool stop_program() {
-    if (pid_ <= 0) return false;
-    ::kill(pid_, SIGTERM);
-    int st = 0;
-    const bool ended = th::wait_for([&] { return th::reaped(pid_, &st); }, 15000);
-    if (!ended) th::stop_child(pid_, SIGKILL);
-    pid_ = -1;
-    id_.clear();
-    return ended && WIFEXITED(st) && WEXITSTATUS(st) == 0;
+    if (pid_ > 0) ::kill(pid_, SIGTERM);
+    return ended(15000);
   }
-  // SIGKILL: nothing of the program's own ending runs.
-  void kill_program() {
-    if (pid_ > 0) th::stop_child(pid_, SIGKILL);
-    pid_ = -1;
-    id_.clear();
-  }
-  // Waits for the program to end by itself; true on exit code 0.
+  // Waits for the program to end (else kills it); true on exit code 0.
   bool ended(int ms = 10000) {
     int st = 0;
-    if (pid_ <= 0 || !th::wait_for([&] { return th::reaped(pid_, &st); }, ms)) return false;
+    const bool gone = pid_ > 0 && th::wait_for([&] { return th::reaped(pid_, &st); }, ms);
+    if (!gone && pid_ > 0) th::stop_child(pid_, SIGKILL);
     pid_ = -1;
-    id_.clear();
-    return WIFEXITED(st) && WEXITSTATUS(st) == 0;
+    return gone && WIFEXITED(st) && WEXITSTATUS(st) == 0;
   }
 
   // Whether the effect holds the default device (or the real device is back).
@@ -130,7 +91,7 @@ class Session {
   // Level of the tone on the real output device once it has settled (glide
   // over, stream and compressor steady): two readings in a row agree.
   static double output_level() {
-    th::wait_for([] { return false; }, 1000);
+    ::usleep(1000 * 1000);
     double last = -200;
     for (int i = 0; i < 8; ++i) {
       const double db = th::goertzel_db(th::record("speakers.monitor", 0.5), 0, 1000);
@@ -150,68 +111,36 @@ class Session {
   }
   const std::string& id() const { return id_; }
 
-  Geometry geometry() const {
-    Geometry g;
+  // The window's size as "<width>x<height>".
+  std::string size_text() const {
     std::istringstream out(th::run({"xdotool", "getwindowgeometry", "--shell", id_}));
-    std::string line;
-    while (std::getline(out, line)) {
-      auto value = [&](const char* key) { return std::atoi(line.c_str() + std::strlen(key)); };
-      if (line.rfind("X=", 0) == 0) g.x = value("X=");
-      if (line.rfind("Y=", 0) == 0) g.y = value("Y=");
-      if (line.rfind("WIDTH=", 0) == 0) g.w = value("WIDTH=");
-      if (line.rfind("HEIGHT=", 0) == 0) g.h = value("HEIGHT=");
+    std::string w, h;
+    for (std::string line; std::getline(out, line);) {
+      if (line.rfind("WIDTH=", 0) == 0) w = line.substr(6);
+      if (line.rfind("HEIGHT=", 0) == 0) h = line.substr(7);
     }
-    return g;
+    return w + "x" + h;
   }
-  bool reaches(int w, int h, int ms = 10000) const {
-    return th::wait_for(
-        [&] {
-          const Geometry g = geometry();
-          return g.w == w && g.h == h;
-        },
-        ms);
+  bool reaches(int w, int h) const {
+    return th::wait_for([&] { return size_text() == std::to_string(w) + "x" + std::to_string(h); }, 10000);
   }
-  bool compact() const { return geometry().w < 600; }
 
-  // Moves the pointer to reference coordinates (1180 x 780, or 420 x 132 in
-  // the compact view) scaled to the window's present size.
-  void move(double ref_x, double ref_y) {
-    const Geometry g = geometry();
-    const double ref_w = compact() ? 420.0 : 1180.0;
-    const double s = g.w > 0 ? g.w / ref_w : 1.0;
+  // Presses `button` `repeat` times at reference coordinates; buttons 4 and 5 turn the wheel.
+  void click(double ref_x, double ref_y, int button = 1, int repeat = 1) {
+    const int w = std::atoi(size_text().c_str());
+    const double s = w > 0 ? w / (w < 600 ? 420.0 : 1180.0) : 1.0;
     th::run({"xdotool", "mousemove", "--window", id_, std::to_string(std::lround(ref_x * s)),
              std::to_string(std::lround(ref_y * s))});
+    th::run({"xdotool", "click", "--repeat", std::to_string(repeat), "--delay", "60", std::to_string(button)});
   }
-  void click(double ref_x, double ref_y, int button = 1, int repeat = 1) {
-    move(ref_x, ref_y);
-    std::vector<std::string> argv{"xdotool", "click"};
-    if (repeat > 1) argv.insert(argv.end(), {"--repeat", std::to_string(repeat), "--delay", "60"});
-    argv.push_back(std::to_string(button));
-    th::run(argv);
-  }
-  void double_click(double ref_x, double ref_y) { click(ref_x, ref_y, 1, 2); }
   // Two presses closer than this make a double click, which most elements ignore.
   static void pause_past_double_click() { ::usleep(700 * 1000); }
-  // notches > 0 turns the wheel up (button 4), < 0 down (button 5).
-  void wheel(double ref_x, double ref_y, int notches) {
-    if (notches != 0) click(ref_x, ref_y, notches > 0 ? 4 : 5, std::abs(notches));
-  }
-  void type(const std::string& text) {
-    th::run({"xdotool", "type", "--window", id_, "--delay", "30", text});
-  }
-  void key(const std::string& name) { th::run({"xdotool", "key", "--window", id_, name}); }
-
-  // Settings as the program stored them (the settings_dump tool), when the
-  // test target defines VLM_SETTINGS_DUMP.
-#ifdef VLM_SETTINGS_DUMP
+  // Settings as the program stored them (the settings_dump tool).
   static std::string saved() { return th::run({VLM_SETTINGS_DUMP}); }
-#endif
 
  private:
   std::unique_ptr<th::Server> server_;
-  XServer x_;
-  pid_t pid_ = -1;
-  pid_t player_ = -1;
+  pid_t x_ = -1, pid_ = -1, player_ = -1;
   std::string id_;
 };
 

@@ -1,0 +1,213 @@
+// The controls against the layout that a real drawing pass placed: what the
+// effect switch leaves live, the knob arithmetic, switches, the save dialog's
+// name rules, user presets, and the crash report's mail link.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <string>
+#include <vector>
+
+#include "fx/presets.h"
+#include "settings/settings.h"
+#include "tests/desktop/test_util.h"
+#include "tests/ui/golden_render.h"
+#include "ui/input_hit.h"
+#include "ui/panels.h"
+#include "ui/rack_draw.h"
+#include "ui/ui.h"
+#include "ui/ui_state.h"
+
+namespace {
+
+using namespace ui::state;
+namespace code = ui::code;
+
+float mid_x(const gfx::Rect& r) { return r.x + r.w / 2; }
+float mid_y(const gfx::Rect& r) { return r.y + r.h / 2; }
+
+class Controls : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testui::setup(); }
+  void SetUp() override { paint(); }
+  void TearDown() override {
+    ui::close_popup();
+    ui::close_save();
+    S = nullptr;
+  }
+  void paint() { cairo_surface_destroy(testui::render(&s_, s_.compact ? 420 : 1180, s_.compact ? 132 : 780)); }
+  float knob(int i) const { return s_.params.knob[i]; }
+  // Types a name into a fresh dialog and commits; true when it was stored.
+  static bool save_as(int unit, const std::string& name) {
+    ui::open_save_dialog(unit);
+    ui::save_type(name);
+    ui::commit_save();
+    const bool stored = !g_save.open;
+    ui::close_save();
+    return stored;
+  }
+
+  desktop_test::TempDir dir_;
+  desktop_test::EnvGuard env_{{"XDG_CONFIG_HOME", dir_.path().c_str()}};
+  Settings s_;
+};
+
+TEST_F(Controls, SwitchedOffEffectLeavesOnlyTheWindowControlsLive) {
+  const gfx::Rect* const always[] = {&L.power_btn, &L.compact_btn, &L.fold, &L.mute, &L.settings_btn, &L.device_field};
+  const gfx::Rect* const effect[] = {&L.preset_field[0], &L.save_btn[1], &L.unit_switch[0], &L.limiter};
+  for (bool active : {true, false}) {
+    SCOPED_TRACE(active ? "effect on" : "effect off");
+    s_.active = active;
+    paint();
+    for (const gfx::Rect* r : always) EXPECT_NE(ui::hit(mid_x(*r), mid_y(*r)), 0);
+    for (const gfx::Rect* r : effect) EXPECT_EQ(ui::hit(mid_x(*r), mid_y(*r)) != 0, active);
+    for (int i = 0; i < fx::kKnobs; ++i) EXPECT_EQ(ui::hit(L.knob[i].cx, L.knob[i].cy), active ? code::knob + i : 0);
+    const float before = knob(3);
+    ui::on_mouse_down(L.knob[3].cx, L.knob[3].cy);
+    ui::on_mouse_move(L.knob[3].cx, L.knob[3].cy - 50);
+    ui::on_mouse_up();
+    EXPECT_EQ(knob(3) != before, active);
+  }
+}
+
+TEST_F(Controls, DragWheelAndResetArithmetic) {
+  const float out0 = (0 + 24) / 36.0f;  // the output knob at 0 dB
+  const struct {
+    int knob;
+    float v0, dy, dragged;  // dy: pointer travel, upwards positive
+  } drags[] = {
+      {0, 0.35f, 100, 0.85f}, {0, 0.35f, 300, 1.0f}, {0, 0.35f, -100, 0.0f},
+      {9, 0.5f, -20, 0.4f},   {15, out0, 2, (0.5f + 24) / 36},  // 0.36 dB rounds to 0.5
+      {15, out0, 0.9f, out0},                                      // 0.16 dB rounds to 0
+  };
+  for (const auto& c : drags) {
+    SCOPED_TRACE("knob " + std::to_string(c.knob) + " dy " + std::to_string(c.dy));
+    s_.params.knob[c.knob] = c.v0;
+    g_save_at = 0;
+    ui::on_mouse_down(L.knob[c.knob].cx, L.knob[c.knob].cy);
+    ui::on_mouse_move(L.knob[c.knob].cx + 40, L.knob[c.knob].cy - c.dy);
+    ui::on_mouse_up();
+    EXPECT_NEAR(knob(c.knob), c.dragged, 1e-5);
+    EXPECT_EQ(g_save_at != 0, knob(c.knob) != c.v0) << "a save follows every change";
+  }
+  const struct {
+    int knob;
+    float v0;
+    int dir;
+    float after;
+  } wheels[] = {{2, 0.5f, 1, 0.48f}, {2, 0.5f, -1, 0.52f}, {2, 0.01f, 1, 0.0f}, {15, 1.0f, -1, 1.0f}};
+  for (const auto& w : wheels) {
+    s_.params.knob[w.knob] = w.v0;
+    ui::on_wheel(L.knob[w.knob].cx, L.knob[w.knob].cy, w.dir);
+    EXPECT_NEAR(knob(w.knob), w.after, 1e-5) << "knob " << w.knob << " dir " << w.dir;
+  }
+  for (int i = 0; i < fx::kKnobs; ++i) {
+    s_.params.knob[i] = fx::knob_default(i) > 0.5f ? 0.0f : 1.0f;
+    ui::on_double_click(L.knob[i].cx, L.knob[i].cy);
+    EXPECT_NEAR(knob(i), i == 15 ? ui::snap_output(fx::knob_default(i)) : fx::knob_default(i), 1e-6) << i;
+  }
+}
+
+TEST_F(Controls, SwitchesTogglePerPress) {
+  // The frame loop sends the first press of a double click as a press and
+  // the second as a double click: a switch ends where it began.
+  const fx::Params p0 = s_.params;
+  for (const gfx::Rect* r : {&L.unit_switch[0], &L.unit_switch[1], &L.limiter}) {
+    ui::on_mouse_down(mid_x(*r), mid_y(*r));
+    ui::on_double_click(mid_x(*r), mid_y(*r));
+  }
+  EXPECT_EQ(s_.params.tube_on, p0.tube_on);
+  EXPECT_EQ(s_.params.comp_on, p0.comp_on);
+  EXPECT_EQ(s_.params.limiter_on, p0.limiter_on);
+}
+
+TEST_F(Controls, TypedPresetNamesFollowTheNameRules) {
+  const std::string euro = "\xE2\x82\xAC";
+  std::string euro21;
+  for (int i = 0; i < 21; ++i) euro21 += euro;
+  std::vector<std::string> a33_keys(33, "a"), a31_keys(31, "a");
+  a31_keys.push_back("\xC3\xA9");
+  const struct {
+    std::vector<std::string> keys;  // "\b" is Backspace
+    std::string name;
+  } cases[] = {
+      {{"\b"}, ""},                                   // removes the whole suggestion
+      {{"\t"}, ""},                                   // a tab is dropped, the suggestion went
+      {{"a", "\xE2\x80\xAE", "b"}, "ab"},             // a direction mark is dropped
+      {{"a", "  b"}, "a"},                            // a double blank would be folded
+      {{"a", euro, "\b"}, "a"},                       // three-byte character
+      {{"a", "\xF0\x9F\x8E\xB8", "\b", "\b"}, ""},    // four-byte character, then the rest
+      {a33_keys, std::string(32, 'a')},               // a 33rd character is refused
+      {a31_keys, std::string(31, 'a') + "\xC3\xA9"},  // characters are counted, not bytes
+      {{euro21}, euro21},                             // 63 bytes of text at once
+      {{euro21 + euro}, ""},                          // 66 bytes at once are too many
+  };
+  for (const auto& c : cases) {
+    ui::open_save_dialog(0);
+    for (const std::string& k : c.keys) k == "\b" ? ui::save_backspace() : ui::save_type(k);
+    EXPECT_EQ(g_save.name, c.name) << "after " << c.keys.size() << " keys, first " << c.keys[0];
+    ui::close_save();
+  }
+  // Built-in names are reserved, whatever their ASCII case.
+  EXPECT_FALSE(save_as(0, "WARM"));
+  EXPECT_TRUE(save_as(1, "warm"));
+}
+
+TEST_F(Controls, SavingAppendsOverwritesInPlaceAndStopsAtAHundred) {
+  fx::Params other = s_.params;
+  other.knob[0] = 0.9f;
+  s_.user_presets[0] = {{"A", other}, {"B", other}};
+  s_.params.knob[0] = 0.2f;
+  EXPECT_TRUE(save_as(0, "A"));
+  ASSERT_EQ(s_.user_presets[0].size(), 2u);
+  EXPECT_FLOAT_EQ(s_.user_presets[0][0].params.knob[0], 0.2f);
+  EXPECT_EQ(s_.unit_preset[0], "u:A");
+  EXPECT_GT(g_save_at, 0u);
+  for (int i = 2; i < 100; ++i) s_.user_presets[0].push_back({std::to_string(i) + "P", other});
+  EXPECT_FALSE(save_as(0, "New"));
+  EXPECT_EQ(s_.user_presets[0].size(), 100u);
+  EXPECT_TRUE(save_as(0, "B"));
+  EXPECT_FLOAT_EQ(s_.user_presets[0][1].params.knob[0], 0.2f);
+}
+
+TEST_F(Controls, ChoosingAUserPresetChangesOnlyItsUnitAndSwitchesItOn) {
+  fx::Params stored = s_.params;
+  stored.knob.fill(0.1f);
+  stored.comp_on = false;
+  s_.user_presets[0] = {{"Low", stored}};
+  s_.params.tube_on = false;
+  s_.params.comp_on = true;
+  const fx::Params before = s_.params;
+  ui::open_preset_menu(0);
+  paint();
+  const gfx::Rect& b = g_popup.box;
+  ui::popup_click(b.x + 30, b.y + 4 + (int(fx::unit_presets(0).size()) + 2 - g_popup.scroll) * 28 + 14);
+  EXPECT_FALSE(g_popup.open);
+  EXPECT_EQ(s_.unit_preset[0], "u:Low");
+  EXPECT_TRUE(s_.params.tube_on && s_.params.comp_on);
+  ASSERT_TRUE(g_glide.active);
+  // The compressor's preset chosen before the tube's glide has ended.
+  fx::Params want = before;
+  fx::apply_unit_preset(1, 1, &want);
+  ui::open_preset_menu(1);
+  g_popup.on_choose(2);
+  ui::state::finish_glide();
+  for (int i = 0; i < fx::kKnobs; ++i) EXPECT_FLOAT_EQ(knob(i), i <= 7 ? 0.1f : want.knob[i]) << i;
+  EXPECT_EQ(ui::preset_label(0), "Low");
+  s_.params.knob[2] = 0.5f;
+  EXPECT_EQ(ui::preset_label(0), "Low \xC2\xB7 modified");
+}
+
+TEST(Texts, CrashMailLinkIsEncodedAndCutAt6000Bytes) {
+  EXPECT_EQ(ui::url_encode("a b/\xC3\xBC" "A-z_0.9~?&=%+#\n"), "a%20b%2F%C3%BCA-z_0.9~%3F%26%3D%25%2B%23%0A");
+  EXPECT_EQ(ui::url_encode(std::string("\x00\xFF", 2)), "%00%FF");
+  const std::string head = "\n--- Log ---\n";
+  const std::string exact(6000 - head.size() - 4, 'r');
+  EXPECT_EQ(ui::crash_mail_body(exact, {"abc"}), exact + head + "abc\n");
+  EXPECT_EQ(ui::crash_mail_body(exact + "r", {"abc"}), (exact + "r" + head + "abc\n").substr(0, 6000) + "\n[...]");
+  // A two-byte character across the limit is left out whole.
+  const std::string wide = std::string(5999, 'r') + "\xC3\xBC" + "tail";
+  EXPECT_EQ(ui::crash_mail_body(wide, {}), std::string(5999, 'r') + "\n[...]");
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+// The built program in a real window on a private X server and sound server,
+// driven as a user would: the first picture, the output knob heard, the power
+// switch, folding, the autostart switch, aspect keeping, the raise by a second
+// start, the window state kept over SIGTERM, and the compact view's buttons.
+#include <cairo.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+#include "gfx/theme.h"
+#include "tests/audio/sound_server.h"
+#include "tests/ui/real_window.h"
+
+namespace {
+
+// Reference points of the full window (1180 x 780) and the compact view.
+constexpr float kPowerX = 1000, kPowerY = 35;
+constexpr float kCompactX = 1091, kCompactY = 35;
+constexpr float kGearX = 1141, kGearY = 35;
+constexpr float kAutostartX = 231, kAutostartY = 226;  // on the settings page
+constexpr float kOutputX = 1061, kOutputY = 620;       // the output knob's centre
+constexpr float kFoldX = 590, kFoldY = 330;
+constexpr float kExpandX = 363, kExpandY = 18;  // compact view: back to the full window
+constexpr float kQuitX = 396, kQuitY = 18;      // compact view: quit
+
+// Pixels of a screenshot in the tube unit's and the compressor unit's accent colours.
+std::pair<int, int> accent_pixels(const std::string& png) {
+  auto near = [](unsigned px, unsigned colour) {
+    for (int shift : {16, 8, 0})
+      if (std::abs(int((px >> shift) & 0xFF) - int((colour >> shift) & 0xFF)) > 6) return false;
+    return true;
+  };
+  std::pair<int, int> n{0, 0};
+  cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+  for (int y = 0; cairo_surface_status(s) == CAIRO_STATUS_SUCCESS && y < cairo_image_surface_get_height(s); ++y) {
+    const auto* row =
+        reinterpret_cast<const unsigned*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s));
+    for (int x = 0; x < cairo_image_surface_get_width(s); ++x) {
+      n.first += near(row[x], theme::tube_color());
+      n.second += near(row[x], theme::comp_color());
+    }
+  }
+  cairo_surface_destroy(s);
+  return n;
+}
+
+using Window = rw::WindowTest;
+
+TEST_F(Window, DrivenByHandKeepsAspectRaisesAndPersists) {
+  ASSERT_TRUE(w_.start_program()) << "no first picture or window:\n" << w_.log();
+  ASSERT_TRUE(w_.routed()) << "effect did not take the default device";
+  EXPECT_TRUE(w_.reaches(1180, 780)) << w_.size_text();
+  // The first picture may still be on its way through the X server.
+  const std::string shot = w_.server().dir() + "/window.png";
+  theme::set_dark(true);
+  std::pair<int, int> accents;
+  th::wait_for(
+      [&] {
+        th::run({"import", "-window", w_.id(), "png:" + shot});
+        return (accents = accent_pixels(shot)).first > 50 && accents.second > 50;
+      },
+      5000);
+  EXPECT_GT(accents.first, 50) << "no tube unit to be seen";
+  EXPECT_GT(accents.second, 50) << "no compressor unit to be seen";
+
+  // Twelve wheel steps towards the user, half a decibel each, are heard; a
+  // double click puts the knob back.
+  ASSERT_TRUE(w_.play_tone());
+  const double start_db = w_.output_level();
+  ASSERT_GT(start_db, -60) << "no tone on the output device";
+  w_.click(kOutputX, kOutputY, 5, 12);  // button 5: the wheel down
+  const double lowered_db = w_.output_level();
+  EXPECT_NEAR(start_db - lowered_db, 6.0, 1.0) << start_db << " -> " << lowered_db;
+  w_.click(kOutputX, kOutputY, 1, 2);
+  EXPECT_NEAR(w_.output_level(), start_db, 1.0) << "double click did not restore the level";
+
+  rw::Session::pause_past_double_click();
+  w_.click(kPowerX, kPowerY);
+  EXPECT_TRUE(w_.unrouted()) << "effect switched off, routing still up";
+  rw::Session::pause_past_double_click();
+  w_.click(kPowerX, kPowerY);
+  EXPECT_TRUE(w_.routed()) << "effect switched on again, routing still down";
+  w_.click(kFoldX, kFoldY);
+  EXPECT_TRUE(w_.reaches(1180, 348)) << w_.size_text();
+  rw::Session::pause_past_double_click();
+  w_.click(kFoldX, kFoldY);
+  EXPECT_TRUE(w_.reaches(1180, 780)) << w_.size_text();
+
+  const std::string entry = std::string(std::getenv("HOME")) + "/.config/autostart/Velmora.desktop";
+  ASSERT_FALSE(rw::exists(entry));
+  w_.click(kGearX, kGearY);
+  rw::Session::pause_past_double_click();
+  w_.click(kAutostartX, kAutostartY);
+  EXPECT_TRUE(th::wait_for([&] { return rw::exists(entry); }, 5000)) << "autostart switch wrote no entry";
+  rw::Session::pause_past_double_click();
+  w_.click(kAutostartX, kAutostartY);
+  EXPECT_TRUE(th::wait_for([&] { return !rw::exists(entry); }, 5000)) << "autostart entry left behind";
+
+  // Width leads after a drag of the right edge: 1400 x lround(1400 * 780 / 1180).
+  th::run({"xdotool", "windowsize", w_.id(), "1400", "780"});
+  EXPECT_TRUE(w_.reaches(1400, 925)) << w_.size_text();
+
+  // A second start brings the first window back instead of opening another.
+  // (Last: without a window manager SDL does not see the window mapped again.)
+  const std::string id = w_.id();
+  th::run({"xdotool", "windowunmap", id});
+  ASSERT_TRUE(th::wait_for([] { return rw::Session::window_id(true).empty(); }, 5000));
+  int code = -1;
+  EXPECT_EQ(th::run({VLM_BINARY}, &code), "Velmora laeuft bereits — Fenster nach vorn geholt.\n");
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(th::wait_for([&] { return rw::Session::window_id(true) == id; }, 5000)) << "first window not raised";
+
+  EXPECT_TRUE(w_.stop_program()) << "SIGTERM did not end the window run with exit code 0";
+  EXPECT_EQ(th::default_sink(), "speakers") << "routing not put back";
+  EXPECT_NE(rw::Session::saved().find("\nwin_w=1400\nwin_h=925\n"), std::string::npos) << rw::Session::saved();
+  // The saved size is scaled to 1180:780 by its smaller factor, 925/780.
+  ASSERT_TRUE(w_.start_program()) << "restart:\n" << w_.log();
+  EXPECT_TRUE(w_.reaches(1399, 925)) << w_.size_text();
+  EXPECT_TRUE(w_.stop_program());
+  ASSERT_TRUE(w_.start_program({"--compact"})) << "compact:\n" << w_.log();
+  EXPECT_TRUE(w_.reaches(420, 132)) << w_.size_text();
+  w_.click(kExpandX, kExpandY);
+  EXPECT_TRUE(w_.reaches(1399, 925)) << "full window not back at its kept size: " << w_.size_text();
+  w_.click(kCompactX, kCompactY);
+  EXPECT_TRUE(w_.reaches(420, 132)) << w_.size_text();
+  // Saved shortly after, without waiting for the end.
+  EXPECT_TRUE(th::wait_for([] { return rw::Session::saved().find("\ncompact=1\n") != std::string::npos; }, 10000))
+      << rw::Session::saved();
+  w_.click(kQuitX, kQuitY);
+  EXPECT_TRUE(w_.ended()) << "the compact view's quit button did not end the program";
+  EXPECT_TRUE(w_.unrouted()) << "routing not put back after quitting";
+}
+
+}  // namespace
