@@ -47,8 +47,7 @@ void probe(const gfx::Rect& box, const std::string& s, float width) {
     g_cuts.push_back("\"" + s + "\" needs " + std::to_string(width) + " in " + std::to_string(box.w));
 }
 
-// Together these paint every text of the full window (effect on and off),
-// the compact view (on and off), the settings page and the crash note.
+// Together these paint every text of both views, the settings page and the crash note.
 constexpr struct Scene {
   const char* name;
   bool compact, active, settings_open, crash;

@@ -15,8 +15,6 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "tests/audio/sound_server.h"
 
 namespace rw {
@@ -142,13 +140,6 @@ class Session {
   std::unique_ptr<th::Server> server_;
   pid_t x_ = -1, pid_ = -1, player_ = -1;
   std::string id_;
-};
-
-// Each test gets its own private servers.
-class WindowTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(w_.start_servers()) << w_.server().log_text(); }
-  Session w_;
 };
 
 }  // namespace rw

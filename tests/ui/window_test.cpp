@@ -23,8 +23,7 @@ constexpr float kGearX = 1141, kGearY = 35;
 constexpr float kAutostartX = 231, kAutostartY = 226;  // on the settings page
 constexpr float kOutputX = 1061, kOutputY = 620;       // the output knob's centre
 constexpr float kFoldX = 590, kFoldY = 330;
-constexpr float kExpandX = 363, kExpandY = 18;  // compact view: back to the full window
-constexpr float kQuitX = 396, kQuitY = 18;      // compact view: quit
+constexpr float kExpandX = 363, kQuitX = 396, kMiniButtonY = 18;  // compact view: full window, quit
 
 // Pixels of a screenshot in the tube unit's and the compressor unit's accent colours.
 std::pair<int, int> accent_pixels(const std::string& png) {
@@ -47,9 +46,9 @@ std::pair<int, int> accent_pixels(const std::string& png) {
   return n;
 }
 
-using Window = rw::WindowTest;
-
-TEST_F(Window, DrivenByHandKeepsAspectRaisesAndPersists) {
+TEST(Window, DrivenByHandKeepsAspectRaisesAndPersists) {
+  rw::Session w_;
+  ASSERT_TRUE(w_.start_servers()) << w_.server().log_text();
   ASSERT_TRUE(w_.start_program()) << "no first picture or window:\n" << w_.log();
   ASSERT_TRUE(w_.routed()) << "effect did not take the default device";
   EXPECT_TRUE(w_.reaches(1180, 780)) << w_.size_text();
@@ -66,8 +65,7 @@ TEST_F(Window, DrivenByHandKeepsAspectRaisesAndPersists) {
   EXPECT_GT(accents.first, 50) << "no tube unit to be seen";
   EXPECT_GT(accents.second, 50) << "no compressor unit to be seen";
 
-  // Twelve wheel steps towards the user, half a decibel each, are heard; a
-  // double click puts the knob back.
+  // Twelve wheel steps down of half a decibel are heard; a double click undoes them.
   ASSERT_TRUE(w_.play_tone());
   const double start_db = w_.output_level();
   ASSERT_GT(start_db, -60) << "no tone on the output device";
@@ -122,14 +120,14 @@ TEST_F(Window, DrivenByHandKeepsAspectRaisesAndPersists) {
   EXPECT_TRUE(w_.stop_program());
   ASSERT_TRUE(w_.start_program({"--compact"})) << "compact:\n" << w_.log();
   EXPECT_TRUE(w_.reaches(420, 132)) << w_.size_text();
-  w_.click(kExpandX, kExpandY);
+  w_.click(kExpandX, kMiniButtonY);
   EXPECT_TRUE(w_.reaches(1399, 925)) << "full window not back at its kept size: " << w_.size_text();
   w_.click(kCompactX, kCompactY);
   EXPECT_TRUE(w_.reaches(420, 132)) << w_.size_text();
   // Saved shortly after, without waiting for the end.
   EXPECT_TRUE(th::wait_for([] { return rw::Session::saved().find("\ncompact=1\n") != std::string::npos; }, 10000))
       << rw::Session::saved();
-  w_.click(kQuitX, kQuitY);
+  w_.click(kQuitX, kMiniButtonY);
   EXPECT_TRUE(w_.ended()) << "the compact view's quit button did not end the program";
   EXPECT_TRUE(w_.unrouted()) << "routing not put back after quitting";
 }
