@@ -1,9 +1,9 @@
-// Layer composition on SDL's software renderer with the window-less dummy
-// video driver (the off-screen one leaves its EGL allocations behind): the
-// texture cache's keys and limit, and what the tubes add to the picture.
+// Layer composition on SDL's software renderer with the window-less dummy video driver (the
+// off-screen one leaves its EGL allocations behind): the texture cache, the tubes, partial frames.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "gfx/gfx.h"
@@ -45,8 +45,6 @@ class Compose : public ::testing::Test {
     L.vu = {gfx::Rect{580, 180, 280, 140}, gfx::Rect{870, 180, 280, 140}};
     L.tube = {gfx::Rect{330, 180, 100, 160}, gfx::Rect{460, 180, 100, 160}};
     L.gr_column = {1000, 540, 10, 100};
-    g_gr = 12;
-    g_gr_peak = 14;
   }
 
   template <typename Colour>
@@ -105,20 +103,27 @@ TEST_F(Compose, CacheIsKeyedByThemeAndScaleAndEmptiedPastItsLimit) {
   EXPECT_TRUE(emptied);
 }
 
-TEST_F(Compose, TubesGlowOnlyWithTheHeaterOn) {
+TEST_F(Compose, TubeTintsReachThePicture) {
   const struct {
     float heater, glow;
-  } steps[] = {{0, 1}, {1, 0}, {1, 1}};
-  int last = -1;
-  for (const auto& st : steps) {
-    g_heater = st.heater;
-    g_glow = {st.glow, st.glow};
+    int heat, core, glow_tint;
+  } cases[] = {
+      {0.0f, 1.0f, 0, 0, 0},        // cold tube: nothing, whatever the glow
+      {1.0f, 0.0f, 107, 0, 0},      // only the first pass at 0.42
+      {0.4f, 1.0f, 102, 87, 0},     // the glow pass needs the heater above half
+      {1.0f, 0.35f, 159, 0, 89},    // the core starts above 0.35 glow
+      {1.0f, 2.0f, 255, 217, 255},  // glow limited to 1
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.heater) + "/" + std::to_string(c.glow));
+    const platform::TubeTints t = platform::tube_tints(c.heater, c.glow);
+    EXPECT_EQ(t.heat, c.heat);
+    EXPECT_EQ(t.core, c.core);
+    EXPECT_EQ(t.glow, c.glow_tint);
+    g_heater = c.heater;
+    g_glow = {c.glow, c.glow};
     platform::compose(target());
-    const int now = brightest(L.tube[0]);
-    // A cold tube adds nothing whatever its glow; the heater and then the glow brighten it.
-    if (last < 0) EXPECT_EQ(now, 0);
-    else EXPECT_GT(now, last) << st.heater << "/" << st.glow;
-    last = now;
+    EXPECT_EQ(brightest(L.tube[0]) > 0, c.heat > 0);
   }
 }
 
