@@ -65,13 +65,15 @@ TEST(Window, DrivenByHandKeepsAspectRaisesAndPersists) {
   EXPECT_GT(accents.first, 50) << "no tube unit to be seen";
   EXPECT_GT(accents.second, 50) << "no compressor unit to be seen";
 
-  // Twelve wheel steps down of half a decibel are heard; a double click undoes them.
+  // Wheel steps of half a decibel are heard, down and up; a double click undoes them.
   ASSERT_TRUE(w_.play_tone());
   const double start_db = w_.output_level();
   ASSERT_GT(start_db, -60) << "no tone on the output device";
   w_.click(kOutputX, kOutputY, 5, 12);  // button 5: the wheel down
   const double lowered_db = w_.output_level();
   EXPECT_NEAR(start_db - lowered_db, 6.0, 1.0) << start_db << " -> " << lowered_db;
+  w_.click(kOutputX, kOutputY, 4, 4);
+  EXPECT_NEAR(w_.output_level() - lowered_db, 2.0, 1.0) << "four steps up from " << lowered_db;
   w_.click(kOutputX, kOutputY, 1, 2);
   EXPECT_NEAR(w_.output_level(), start_db, 1.0) << "double click did not restore the level";
 
@@ -101,8 +103,7 @@ TEST(Window, DrivenByHandKeepsAspectRaisesAndPersists) {
   th::run({"xdotool", "windowsize", w_.id(), "1400", "780"});
   EXPECT_TRUE(w_.reaches(1400, 925)) << w_.size_text();
 
-  // A second start brings the first window back instead of opening another.
-  // (Last: without a window manager SDL does not see the window mapped again.)
+  // A second start raises the first window (last: without a window manager SDL misses the new mapping).
   const std::string id = w_.id();
   th::run({"xdotool", "windowunmap", id});
   ASSERT_TRUE(th::wait_for([] { return rw::Session::window_id(true).empty(); }, 5000));
