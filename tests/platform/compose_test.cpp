@@ -1,5 +1,4 @@
-// Layer composition on SDL's software renderer with the window-less dummy video driver (the
-// off-screen one leaves its EGL allocations behind): the texture cache, the tubes, partial frames.
+// Composition on SDL's software renderer and dummy video driver (the off-screen one leaks EGL memory).
 #include <SDL.h>
 #include <gtest/gtest.h>
 

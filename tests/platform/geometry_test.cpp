@@ -90,8 +90,9 @@ TEST(Geometry, AspectCorrectionAfterAResize) {
     EXPECT_EQ(s.w, c.want_w);
     EXPECT_EQ(s.h, c.want_h);
   }
-  // A rounding difference of one pixel must not make the window jitter.
-  EXPECT_FALSE(platform::worth_resizing({1181, 780}, platform::aspect_size({1181, 780, 1180, 780, 1180, 780, 590, 390})));
+  // A rounding difference of one pixel must not make the window jitter; two pixels resize.
+  EXPECT_FALSE(platform::worth_resizing({1181, 780},
+                                        platform::aspect_size({1181, 780, 1180, 780, 1180, 780, 590, 390})));
   EXPECT_TRUE(platform::worth_resizing({1180, 780}, {1180, 782}));
 }
 

@@ -85,9 +85,9 @@ TEST_F(Frame, NeedlesSettleOnTheirMarksAndBounceOffTheStop) {
     FrameInput in;
     float angle;
   } cases[] = {
-      {"no data: 0 dB reduction", 2, quiet_routed, 18.6f}, {"nothing routed: below the scale", 2, {}, -53},
-      {"0 VU at the input", 0, fresh(kVuMeanRef, 0, 0), 18.6f}, {"0 VU at the output", 1, fresh(0, kVuMeanRef, 0), 18.6f},
-      {"20 dB reduction", 2, fresh(0, 0, 20), -50},           {"far over the scale", 0, fresh(1.0f, 0, 0), 54},
+      {"no data: 0 dB reduction", 2, quiet_routed, 18.6f},  {"nothing routed: below the scale", 2, {}, -53},
+      {"0 VU at the input", 0, fresh(kVuMeanRef, 0, 0), 18.6f}, {"0 VU out", 1, fresh(0, kVuMeanRef, 0), 18.6f},
+      {"20 dB reduction", 2, fresh(0, 0, 20), -50},         {"far over the scale", 0, fresh(1.0f, 0, 0), 54},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -149,6 +149,24 @@ TEST_F(Frame, PeaksHold) {
   s_.params.comp_on = false;
   run(3810, 4000, fresh(0, 0, 10));
   EXPECT_LT(g_gr, 0.05f);
+}
+
+TEST_F(Frame, GainColumnLightsFromTheTopAndOnlyUnfolded) {
+  L.gr_column = {10, 10, 12, 100};
+  const int count = ui::column_geom(12, 100).count;
+  const struct {
+    float gr;
+    int lit, peak;  // segments lit, and the peak mark's segment (-1 none)
+  } cases[] = {{12, count / 2, count / 2}, {30, count, count - 1}, {-3, 0, -1}};
+  for (const auto& c : cases) {
+    g_gr = g_gr_peak = c.gr;
+    const ui::LiveView v = ui::live_view();
+    ASSERT_EQ(v.columns.size(), 1u);
+    EXPECT_EQ(v.columns[0].lit, c.lit) << c.gr;
+    EXPECT_EQ(v.columns[0].peak, c.peak) << c.gr;
+  }
+  s_.collapsed = true;
+  EXPECT_TRUE(ui::live_view().columns.empty());
 }
 
 TEST_F(Frame, GlideEndsAfter890msAndSaves1200msLater) {

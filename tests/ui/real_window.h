@@ -19,11 +19,6 @@
 
 namespace rw {
 
-inline bool exists(const std::string& path) {
-  std::error_code ignored;
-  return std::filesystem::exists(path, ignored);
-}
-
 class Session {
  public:
   ~Session() {
@@ -39,9 +34,10 @@ class Session {
     if (!server_->start()) return false;
     for (int n = 91; n < 200; ++n) {
       const std::string num = std::to_string(n);
-      if (exists("/tmp/.X11-unix/X" + num) || exists("/tmp/.X" + num + "-lock")) continue;
+      if (std::filesystem::exists("/tmp/.X11-unix/X" + num) || std::filesystem::exists("/tmp/.X" + num + "-lock"))
+        continue;
       x_ = th::spawn({"Xvfb", ":" + num, "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
-      if (th::wait_for([&] { return exists("/tmp/.X11-unix/X" + num) || th::reaped(x_); }, 10000) &&
+      if (th::wait_for([&] { return std::filesystem::exists("/tmp/.X11-unix/X" + num) || th::reaped(x_); }, 10000) &&
           !th::reaped(x_)) {
         ::setenv("DISPLAY", (":" + num).c_str(), 1);
         return true;

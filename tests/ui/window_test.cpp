@@ -2,11 +2,10 @@
 // driven as a user would: the first picture, the output knob heard, the power
 // switch, folding, the autostart switch, aspect keeping, the raise by a second
 // start, the window state kept over SIGTERM, and the compact view's buttons.
-#include <cairo.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -25,24 +24,19 @@ constexpr float kOutputX = 1061, kOutputY = 620;       // the output knob's cent
 constexpr float kFoldX = 590, kFoldY = 330;
 constexpr float kExpandX = 363, kQuitX = 396, kMiniButtonY = 18;  // compact view: full window, quit
 
-// Pixels of a screenshot in the tube unit's and the compressor unit's accent colours.
-std::pair<int, int> accent_pixels(const std::string& png) {
-  auto near = [](unsigned px, unsigned colour) {
-    for (int shift : {16, 8, 0})
-      if (std::abs(int((px >> shift) & 0xFF) - int((colour >> shift) & 0xFF)) > 6) return false;
+// Pixels of the window in the tube unit's and the compressor unit's accent colours.
+std::pair<int, int> accent_pixels(const std::string& id) {
+  const std::string rgb = th::run({"import", "-window", id, "-depth", "8", "rgb:-"});
+  auto near = [&](std::size_t i, unsigned colour) {
+    for (int c = 0; c < 3; ++c)
+      if (std::abs(static_cast<unsigned char>(rgb[i + c]) - int((colour >> (16 - 8 * c)) & 0xFF)) > 6) return false;
     return true;
   };
   std::pair<int, int> n{0, 0};
-  cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
-  for (int y = 0; cairo_surface_status(s) == CAIRO_STATUS_SUCCESS && y < cairo_image_surface_get_height(s); ++y) {
-    const auto* row =
-        reinterpret_cast<const unsigned*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s));
-    for (int x = 0; x < cairo_image_surface_get_width(s); ++x) {
-      n.first += near(row[x], theme::tube_color());
-      n.second += near(row[x], theme::comp_color());
-    }
+  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
+    n.first += near(i, theme::tube_color());
+    n.second += near(i, theme::comp_color());
   }
-  cairo_surface_destroy(s);
   return n;
 }
 
@@ -53,15 +47,9 @@ TEST(Window, DrivenByHandKeepsAspectRaisesAndPersists) {
   ASSERT_TRUE(w_.routed()) << "effect did not take the default device";
   EXPECT_TRUE(w_.reaches(1180, 780)) << w_.size_text();
   // The first picture may still be on its way through the X server.
-  const std::string shot = w_.server().dir() + "/window.png";
   theme::set_dark(true);
   std::pair<int, int> accents;
-  th::wait_for(
-      [&] {
-        th::run({"import", "-window", w_.id(), "png:" + shot});
-        return (accents = accent_pixels(shot)).first > 50 && accents.second > 50;
-      },
-      5000);
+  th::wait_for([&] { return (accents = accent_pixels(w_.id())).first > 50 && accents.second > 50; }, 5000);
   EXPECT_GT(accents.first, 50) << "no tube unit to be seen";
   EXPECT_GT(accents.second, 50) << "no compressor unit to be seen";
 
@@ -90,14 +78,14 @@ TEST(Window, DrivenByHandKeepsAspectRaisesAndPersists) {
   EXPECT_TRUE(w_.reaches(1180, 780)) << w_.size_text();
 
   const std::string entry = std::string(std::getenv("HOME")) + "/.config/autostart/Velmora.desktop";
-  ASSERT_FALSE(rw::exists(entry));
+  ASSERT_FALSE(std::filesystem::exists(entry));
   w_.click(kGearX, kGearY);
   rw::Session::pause_past_double_click();
   w_.click(kAutostartX, kAutostartY);
-  EXPECT_TRUE(th::wait_for([&] { return rw::exists(entry); }, 5000)) << "autostart switch wrote no entry";
+  EXPECT_TRUE(th::wait_for([&] { return std::filesystem::exists(entry); }, 5000)) << "autostart switch wrote no entry";
   rw::Session::pause_past_double_click();
   w_.click(kAutostartX, kAutostartY);
-  EXPECT_TRUE(th::wait_for([&] { return !rw::exists(entry); }, 5000)) << "autostart entry left behind";
+  EXPECT_TRUE(th::wait_for([&] { return !std::filesystem::exists(entry); }, 5000)) << "autostart entry left behind";
 
   // Width leads after a drag of the right edge: 1400 x lround(1400 * 780 / 1180).
   th::run({"xdotool", "windowsize", w_.id(), "1400", "780"});
