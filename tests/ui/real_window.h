@@ -95,10 +95,9 @@ class Session {
     return last;
   }
 
-  static std::string window_id(bool visible_only = false) {
-    std::vector<std::string> argv{"xdotool", "search", "--name", "^Velmora$"};
-    if (visible_only) argv.insert(argv.begin() + 2, "--onlyvisible");
-    std::istringstream out(th::run(argv));
+  // The program's mapped window, "" when there is none.
+  static std::string window_id() {
+    std::istringstream out(th::run({"xdotool", "search", "--onlyvisible", "--name", "^Velmora$"}));
     std::string id;
     out >> id;
     return id;
