@@ -100,32 +100,29 @@ TEST_F(Controls, DragAndWheelArithmetic) {
   const float out0 = (0 + 24) / 36.0f;  // the output knob at 0 dB
   const struct {
     int knob;
-    float v0, dy, dragged;  // dy: pointer travel, upwards positive
-  } drags[] = {
-      {0, 0.35f, 100, 0.85f}, {0, 0.35f, 300, 1.0f}, {0, 0.35f, -100, 0.0f},
-      {9, 0.5f, -20, 0.4f},   {15, out0, 2, (0.5f + 24) / 36},  // 0.36 dB rounds to 0.5
-      {15, out0, 0.9f, out0},                                      // 0.16 dB rounds to 0
+    float v0, dy;  // dy: pointer travel, upwards positive
+    int wheel;     // wheel notches instead of a drag (up -1, down +1)
+    float after;
+  } cases[] = {
+      {0, 0.35f, 100, 0, 0.85f}, {0, 0.35f, 300, 0, 1.0f}, {0, 0.35f, -100, 0, 0.0f}, {9, 0.5f, -20, 0, 0.4f},
+      {15, out0, 2, 0, (0.5f + 24) / 36},  // 0.36 dB rounds to 0.5
+      {15, out0, 0.9f, 0, out0},           // 0.16 dB rounds to 0
+      {2, 0.5f, 0, 1, 0.48f},    {2, 0.5f, 0, -1, 0.52f}, {2, 0.01f, 0, 1, 0.0f},   {15, 1.0f, 0, -1, 1.0f},
   };
-  for (const auto& c : drags) {
-    SCOPED_TRACE("knob " + std::to_string(c.knob) + " dy " + std::to_string(c.dy));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "knob " << c.knob << " dy " << c.dy << " wheel " << c.wheel);
     s_.params.knob[c.knob] = c.v0;
     g_save_at = 0;
-    ui::on_mouse_down(L.knob[c.knob].cx, L.knob[c.knob].cy);
-    ui::on_mouse_move(L.knob[c.knob].cx + 40, L.knob[c.knob].cy - c.dy);
-    ui::on_mouse_up();
-    EXPECT_NEAR(knob(c.knob), c.dragged, 1e-5);
+    const ui::KnobPlace& k = L.knob[c.knob];
+    if (c.wheel != 0) {
+      ui::on_wheel(k.cx, k.cy, c.wheel);
+    } else {
+      ui::on_mouse_down(k.cx, k.cy);
+      ui::on_mouse_move(k.cx + 40, k.cy - c.dy);
+      ui::on_mouse_up();
+    }
+    EXPECT_NEAR(knob(c.knob), c.after, 1e-5);
     EXPECT_EQ(g_save_at != 0, knob(c.knob) != c.v0) << "a save follows every change";
-  }
-  const struct {
-    int knob;
-    float v0;
-    int dir;
-    float after;
-  } wheels[] = {{2, 0.5f, 1, 0.48f}, {2, 0.5f, -1, 0.52f}, {2, 0.01f, 1, 0.0f}, {15, 1.0f, -1, 1.0f}};
-  for (const auto& w : wheels) {
-    s_.params.knob[w.knob] = w.v0;
-    ui::on_wheel(L.knob[w.knob].cx, L.knob[w.knob].cy, w.dir);
-    EXPECT_NEAR(knob(w.knob), w.after, 1e-5) << "knob " << w.knob << " dir " << w.dir;
   }
 }
 

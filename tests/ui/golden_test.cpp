@@ -133,7 +133,6 @@ TEST(Scripts, FullWindowHasAGlyphForEveryCharacter) {
   for (const char* lang : {"ar", "ja"}) {
     SCOPED_TRACE(lang);
     i18n::set_language(lang);
-    ASSERT_EQ(i18n::rtl(), std::string(lang) == "ar");
     g_shown = Shown{};
     Settings s;
     cairo_surface_destroy(testui::render(&s, 1180, 780));
