@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fx/presets.h"
+#include "gfx/gfx.h"
 #include "settings/settings.h"
 #include "tests/desktop/test_util.h"
 #include "tests/ui/golden_render.h"
@@ -196,6 +197,7 @@ TEST_F(Controls, ChoosingAUserPresetChangesOnlyItsUnitAndSwitchesItOn) {
   ui::open_preset_menu(0);
   paint();
   const gfx::Rect& b = g_popup.box;
+  EXPECT_FLOAT_EQ(b.y, L.preset_field[0].y + L.preset_field[0].h + 4) << "room below: the list opens below";
   ui::popup_click(b.x + 30, b.y + 4 + (int(fx::unit_presets(0).size()) + 2 - g_popup.scroll) * 28 + 14);
   EXPECT_FALSE(g_popup.open);
   EXPECT_EQ(s_.unit_preset[0], "u:Low");
@@ -205,12 +207,24 @@ TEST_F(Controls, ChoosingAUserPresetChangesOnlyItsUnitAndSwitchesItOn) {
   fx::Params want = before;
   fx::apply_unit_preset(1, 1, &want);
   ui::open_preset_menu(1);
+  paint();
+  EXPECT_FLOAT_EQ(b.y + b.h, L.preset_field[1].y - 4) << "no room below: the list opens above";
   g_popup.on_choose(2);
   ui::state::finish_glide();
   for (int i = 0; i < fx::kKnobs; ++i) EXPECT_FLOAT_EQ(knob(i), i <= 7 ? 0.1f : want.knob[i]) << i;
   EXPECT_EQ(ui::preset_label(0), "Low");
   s_.params.knob[2] = 0.5f;
   EXPECT_EQ(ui::preset_label(0), "Low \xC2\xB7 modified");
+}
+
+TEST_F(Controls, EllipsisCutsWholeCharactersAndDropsTheBlankBeforeIt) {
+  const std::string dots = "\xE2\x80\xA6", umlauts = "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\xA4\xC3\xB6\xC3\xBC";
+  EXPECT_EQ(ui::ellipsize("Hello World", 14, gfx::text_width("Hello " + dots, 14, false), false), "Hello" + dots);
+  for (float w : {20.0f, 30.0f, 40.0f}) {
+    const std::string cut = ui::ellipsize(umlauts, 14, w, true);
+    EXPECT_EQ((cut.size() - dots.size()) % 2, 0u) << w;
+    EXPECT_LE(gfx::text_width(cut, 14, true), w) << w;
+  }
 }
 
 TEST(Texts, CrashMailLinkIsEncodedAndCutAt6000Bytes) {

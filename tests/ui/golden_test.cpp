@@ -136,7 +136,6 @@ TEST(Scripts, FullWindowHasAGlyphForEveryCharacter) {
     g_shown = Shown{};
     Settings s;
     cairo_surface_destroy(testui::render(&s, 1180, 780));
-    // The wrapper saw the drawing, and the drawing was in the language's script.
     EXPECT_GT(g_shown.layouts, 40);
     EXPECT_GT(g_shown.script_chars, 100);
     for (const std::string& t : g_shown.missing) ADD_FAILURE() << "missing glyphs in: " << t;
