@@ -32,7 +32,6 @@ class Frame : public ::testing::Test {
     ui::init(&s_, false);
     g_last_frame = 0;
   }
-  void TearDown() override { S = nullptr; }
   // Frames every 10 ms from `from` up to and including `to`; the last result.
   bool run(std::uint64_t from, std::uint64_t to, const FrameInput& in) {
     bool moving = false;

@@ -24,7 +24,6 @@ class Session {
   ~Session() {
     if (player_ > 0) th::stop_child(player_);
     if (pid_ > 0) th::stop_child(pid_, SIGKILL);
-    server_.reset();
     if (x_ > 0) th::stop_child(x_);
   }
 
