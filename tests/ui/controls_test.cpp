@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/i18n.h"
 #include "fx/presets.h"
 #include "gfx/gfx.h"
 #include "settings/settings.h"
@@ -40,7 +41,6 @@ class Controls : public ::testing::Test {
     g_settings_open = false;
   }
   void paint() { cairo_surface_destroy(testui::render(&s_, s_.compact ? 420 : 1180, s_.compact ? 132 : 780)); }
-  float knob(int i) const { return s_.params.knob[i]; }
   // Types a name into a fresh dialog and commits; true when it was stored.
   static bool save_as(int unit, const std::string& name) {
     ui::open_save_dialog(unit);
@@ -81,7 +81,7 @@ TEST_F(Controls, NotesAndDialogsCoverTheRackInOrder) {
   EXPECT_EQ(ui::hit(mid_x(L.mini_quit), mid_y(L.mini_quit)), code::quit);
 }
 
-TEST_F(Controls, AutostartSwitchWritesAndRemovesTheEntry) {
+TEST_F(Controls, SettingsPageAutostartSwitchAndLanguageMenu) {
   const std::string entry = dir_.path() + "/.config/autostart/Velmora.desktop";
   ui::on_mouse_down(mid_x(L.settings_btn), mid_y(L.settings_btn));
   paint();
@@ -89,6 +89,10 @@ TEST_F(Controls, AutostartSwitchWritesAndRemovesTheEntry) {
     ui::on_mouse_down(mid_x(g_page.autostart), mid_y(g_page.autostart));
     EXPECT_EQ(std::filesystem::exists(entry), written);
   }
+  ui::open_languages();
+  g_popup.on_choose(1);
+  EXPECT_EQ(s_.language, i18n::languages()[0].code) << "the list starts after its automatic row";
+  i18n::set_language("en");
 }
 
 TEST_F(Controls, DragAndWheelArithmetic) {
@@ -116,8 +120,8 @@ TEST_F(Controls, DragAndWheelArithmetic) {
       ui::on_mouse_move(k.cx + 40, k.cy - c.dy);
       ui::on_mouse_up();
     }
-    EXPECT_NEAR(knob(c.knob), c.after, 1e-5);
-    EXPECT_EQ(g_save_at != 0, knob(c.knob) != c.v0) << "a save follows every change";
+    EXPECT_NEAR(s_.params.knob[c.knob], c.after, 1e-5);
+    EXPECT_EQ(g_save_at != 0, s_.params.knob[c.knob] != c.v0) << "a save follows every change";
   }
 }
 
@@ -211,7 +215,7 @@ TEST_F(Controls, ChoosingAUserPresetChangesOnlyItsUnitAndSwitchesItOn) {
   EXPECT_FLOAT_EQ(b.y + b.h, L.preset_field[1].y - 4) << "no room below: the list opens above";
   g_popup.on_choose(2);
   ui::state::finish_glide();
-  for (int i = 0; i < fx::kKnobs; ++i) EXPECT_FLOAT_EQ(knob(i), i <= 7 ? 0.1f : want.knob[i]) << i;
+  for (int i = 0; i < fx::kKnobs; ++i) EXPECT_FLOAT_EQ(s_.params.knob[i], i <= 7 ? 0.1f : want.knob[i]) << i;
   EXPECT_EQ(ui::preset_label(0), "Low");
   s_.params.knob[2] = 0.5f;
   EXPECT_EQ(ui::preset_label(0), "Low \xC2\xB7 modified");

@@ -28,7 +28,6 @@ class Frame : public ::testing::Test {
     g_save_at = 0;
     L = {};
     L.vu = {gfx::Rect{100, 100, 200, 120}, gfx::Rect{400, 100, 200, 120}};
-    ui::set_pixel_scale(1);
     ui::init(&s_, false);
     g_last_frame = 0;
   }

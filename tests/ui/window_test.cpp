@@ -1,7 +1,6 @@
-// The built program in a real window on a private X server and sound server,
-// driven as a user would: the first picture, the output knob heard, the power
-// switch, folding, aspect keeping, the raise by a second start, the window
-// state kept over SIGTERM, and the compact view's buttons.
+// The built program in a real window on private X and sound servers, driven by hand: the first picture,
+// the output knob heard, the power switch, folding, aspect keeping, the raise by a second start, the
+// window state kept over SIGTERM, and the compact view's buttons.
 #include <gtest/gtest.h>
 
 #include <string>
