@@ -199,10 +199,10 @@ TEST_F(Controls, ChoosingAUserPresetChangesOnlyItsUnitAndSwitchesItOn) {
   paint();
   const gfx::Rect& b = g_popup.box;
   EXPECT_FLOAT_EQ(b.y, L.preset_field[0].y + L.preset_field[0].h + 4) << "room below: the list opens below";
-  auto click_row = [&](int row) { ui::popup_click(b.x + 30, b.y + 4 + (row - g_popup.scroll) * 28 + 14); };
-  click_row(int(fx::unit_presets(0).size()) + 1);
+  auto click = [&](int row, float x = 30) { ui::popup_click(b.x + x, b.y + 4 + (row - g_popup.scroll) * 28 + 14); };
+  click(int(fx::unit_presets(0).size()) + 1);
   EXPECT_TRUE(g_popup.open) << "a click on the user presets' header chose something";
-  click_row(int(fx::unit_presets(0).size()) + 2);
+  click(int(fx::unit_presets(0).size()) + 2);
   EXPECT_FALSE(g_popup.open);
   EXPECT_EQ(s_.unit_preset[0], "u:Low");
   EXPECT_TRUE(s_.params.tube_on && s_.params.comp_on);
@@ -219,6 +219,10 @@ TEST_F(Controls, ChoosingAUserPresetChangesOnlyItsUnitAndSwitchesItOn) {
   EXPECT_EQ(ui::preset_label(0), "Low");
   s_.params.knob[2] = 0.5f;
   EXPECT_EQ(ui::preset_label(0), "Low \xC2\xB7 modified");
+  ui::open_preset_menu(0);
+  paint();
+  click(int(fx::unit_presets(0).size()) + 2, b.w - 10);  // the row's mark deletes the selected preset
+  EXPECT_TRUE(s_.user_presets[0].empty() && s_.unit_preset[0].empty()) << s_.unit_preset[0];
 }
 
 TEST_F(Controls, EllipsisCutsWholeCharactersAndDropsTheBlankBeforeIt) {
