@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <sstream>
 #include <string>
@@ -205,7 +206,7 @@ int main(int argc, char** argv) {
   std::printf("  %-38s %8.2f\n", "cpu % window alone, minimised",
               median(all["cpu % minimised"]) - audio_idle);
 
-  rw::XServer x;
-  if (x.start()) std::printf("%s", th::run({VLM_FRAME_COST}).c_str());
+  rw::Session x;
+  if (x.start_servers()) std::printf("%s", th::run({VLM_FRAME_COST}).c_str());
   return 0;
 }
