@@ -11,28 +11,6 @@ namespace {
 
 using fxtest::run;
 
-TEST(Rack, FreshRackReportsNothingAndEmptyCallsTouchNothing) {
-  fx::Rack r;
-  std::vector<float> b = {0.5f, -0.5f};
-  r.process(b.data(), 0);
-  r.process(b.data(), -3);
-  EXPECT_EQ(b, (std::vector<float>{0.5f, -0.5f}));
-  EXPECT_EQ(r.latency(), 54);
-  EXPECT_EQ(r.limiter_blocks(), 0);
-  EXPECT_EQ(r.resets(), 0);
-  fx::Meters m;
-  m.in_mean_l = 5;
-  m.fresh = true;
-  m.detector_db = 3;
-  r.take_meters(&m);
-  EXPECT_EQ(m.in_mean_l, 0.0f);
-  EXPECT_EQ(m.out_peak_r, 0.0f);
-  EXPECT_EQ(m.gain_reduction_db, 0.0f);
-  EXPECT_EQ(m.detector_db, -120.0f);
-  EXPECT_EQ(m.tube_drive_l, 0.0f);
-  EXPECT_FALSE(m.fresh);
-}
-
 TEST(Rack, SetFormatRules) {
   // A rerun of init would clear the dry delay line: the output would restart
   // from silence. set_format with an ignored rate must keep it running.
@@ -47,6 +25,12 @@ TEST(Rack, SetFormatRules) {
   a.process(second.data(), 60);
   // The first output frames of the second call are the tail of the sine.
   EXPECT_NE(second[0], 0.0f);
+
+  // Empty and negative calls touch nothing.
+  std::vector<float> two = {0.5f, -0.5f};
+  a.process(two.data(), 0);
+  a.process(two.data(), -3);
+  EXPECT_EQ(two, (std::vector<float>{0.5f, -0.5f}));
 
   fx::Rack b;
   std::vector<float> warm = fxtest::sine(1000, 0.5, 480);
@@ -106,66 +90,37 @@ TEST(Rack, CallsSplitAtChunkBoundariesMatchOneCall) {
   EXPECT_NE(render({500, 500}), whole);
 }
 
-TEST(Rack, BlockSizeDoesNotChangeSteadyOutput) {
-  const std::vector<float> in = fxtest::sine(220, 0.6, 9000);
-  std::vector<float> ref;
-  for (int block : {480, 1, 17, 4096}) {
-    std::vector<float> b = in;
-    run(fx::standard_params(), &b, block);
-    if (ref.empty()) {
-      ref = b;
-    } else {
-      ASSERT_EQ(b, ref) << "block " << block;
-    }
-  }
-}
-
+// A non-finite chunk is zeroed, counted and clears the state: a NaN that
+// reached the limiter's envelope would keep it NaN for good, and
+// "envelope > 0.9" would never again be true.
 TEST(Rack, NonFiniteChunkIsZeroedAndTheRackRecovers) {
+  fx::Params loud = fx::standard_params();
+  loud.comp_on = false;
+  loud.knob[fx::kOutput] = 1.0f;  // +12 dB
   for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
     for (bool scalar : {false, true}) {
       SCOPED_TRACE(std::to_string(bad) + (scalar ? " scalar" : " lanes"));
       fx::Rack r;
       r.set_scalar_reference(scalar);
-      r.set_params(fx::standard_params());
+      r.set_params(loud);
       std::vector<float> b = fxtest::sine(330, 0.5, 480 * 4);
       b[2 * (480 + 100)] = bad;
       for (int c = 0; c < 4; ++c) r.process(b.data() + 2 * 480 * c, 480);
       EXPECT_EQ(r.resets(), 1);
       for (int i = 2 * 480; i < 2 * 960; ++i) ASSERT_EQ(b[i], 0.0f) << i;
-      bool moving = false;
-      for (int i = 2 * 960; i < 2 * 1920; ++i) {
-        ASSERT_TRUE(std::isfinite(b[i]));
-        moving |= b[i] != 0.0f;
-      }
-      EXPECT_TRUE(moving);
       fx::Meters m;
       r.take_meters(&m);
-      EXPECT_TRUE(std::isfinite(m.in_mean_l));
-      EXPECT_TRUE(std::isfinite(m.in_peak_l));
-      EXPECT_TRUE(m.fresh);
+      EXPECT_TRUE(std::isfinite(m.in_mean_l) && std::isfinite(m.in_peak_l) && m.fresh);
+      const std::int64_t limited = r.limiter_blocks();
+      std::vector<float> after = fxtest::sine(440, 0.5, 4800);
+      r.process(after.data(), 4800);
+      float peak = 0;
+      for (float s : after) peak = std::max(peak, std::fabs(s));
+      EXPECT_LE(peak, 0.9f + 1e-6f);
+      EXPECT_GT(peak, 0.85f);
+      EXPECT_EQ(r.limiter_blocks() - limited, 10);
     }
   }
-}
-
-// A NaN that reached the limiter's envelope would keep it NaN for good, and
-// "envelope > 0.9" would never again be true: the reset clears it too.
-TEST(Rack, LimiterStillLimitsAfterANonFiniteChunk) {
-  fx::Rack r;
-  fx::Params p = fx::clean_params();
-  p.knob[fx::kOutput] = 1.0f;  // +12 dB
-  r.set_params(p);
-  std::vector<float> b = fxtest::sine(440, 0.5, 480);
-  b[200] = std::numeric_limits<float>::quiet_NaN();
-  r.process(b.data(), 480);
-  ASSERT_EQ(r.resets(), 1);
-  const std::int64_t limited = r.limiter_blocks();
-  std::vector<float> loud = fxtest::sine(440, 0.5, 4800);
-  r.process(loud.data(), 4800);
-  float peak = 0;
-  for (float s : loud) peak = std::max(peak, std::fabs(s));
-  EXPECT_LE(peak, 0.9f + 1e-6f);
-  EXPECT_GT(peak, 0.85f);
-  EXPECT_EQ(r.limiter_blocks() - limited, 10);
 }
 
 TEST(Rack, NonFiniteAndOutOfRangeKnobsAreBroughtIntoRange) {
@@ -181,6 +136,9 @@ TEST(Rack, NonFiniteAndOutOfRangeKnobsAreBroughtIntoRange) {
   }
 }
 
+// Switched off, the tube still sounds 0.1 s later; from 1 down to 0.001 the
+// fade takes ln(1000)/(32/1440) = 311 blocks of 32 frames (0.21 s), after
+// which it is exactly 0 and the output is the dry signal, 54 frames late.
 TEST(Rack, TubeFadeOutReachesZeroAndSleeps) {
   fx::Rack r;
   fx::Params p = fx::standard_params();
@@ -188,35 +146,24 @@ TEST(Rack, TubeFadeOutReachesZeroAndSleeps) {
   r.set_params(p);
   std::vector<float> warm = fxtest::sine(220, 0.3, 4800);
   r.process(warm.data(), 4800);
-  fx::Meters m;
-  r.take_meters(&m);
-  EXPECT_GT(m.tube_drive_l, 0.0f);
-
   p.tube_on = false;
   r.set_params(p);
-  // 0.1 s after switching off the tube still contributes.
-  std::vector<float> early = fxtest::sine(220, 0.3, 4800);
-  const std::vector<float> early_in = early;
-  r.process(early.data(), 4800);
-  double dev = 0;
-  for (size_t i = 108; i < early.size(); ++i) dev = std::max(dev, std::fabs(double(early[i]) - early_in[i - 108]));
-  EXPECT_GT(dev, 1e-4);
-  // From 1 down to 0.001 takes ln(1000)/(32/1440) = 311 blocks of 32 frames
-  // (0.21 s); after that the fade is exactly 0 and the tube path is skipped.
-  std::vector<float> rest = fxtest::sine(220, 0.3, 9600);
-  r.process(rest.data(), 9600);
+  fx::Meters m;
+  for (int part : {0, 1, 2}) {
+    std::vector<float> b = fxtest::sine(220, 0.3, 4800 * (part == 1 ? 2 : 1));
+    const std::vector<float> in = b;
+    r.take_meters(&m);
+    r.process(b.data(), static_cast<int>(b.size() / 2));
+    if (part == 1) continue;
+    double dev = 0;
+    for (size_t i = 108; i < b.size(); ++i) dev = std::max(dev, std::fabs(double(b[i]) - in[i - 108]));
+    EXPECT_TRUE(part == 0 ? dev > 1e-4 : dev == 0.0) << "part " << part << ": " << dev;
+  }
   r.take_meters(&m);
-  std::vector<float> late = fxtest::sine(220, 0.3, 4800);
-  const std::vector<float> late_in = late;
-  r.process(late.data(), 4800);
-  dev = 0;
-  for (size_t i = 108; i < late.size(); ++i) dev = std::max(dev, std::fabs(double(late[i]) - late_in[i - 108]));
-  EXPECT_EQ(dev, 0.0);
-  r.take_meters(&m);
-  EXPECT_EQ(m.tube_drive_l, 0.0f);
-  EXPECT_EQ(m.tube_drive_r, 0.0f);
+  EXPECT_EQ(m.tube_drive_l + m.tube_drive_r, 0.0f);
 }
 
+// Mean and peak per channel; a second take without new audio reports nothing.
 TEST(Rack, MetersReportLevels) {
   fx::Rack r;
   r.set_params(fx::clean_params());
@@ -234,7 +181,7 @@ TEST(Rack, MetersReportLevels) {
   EXPECT_EQ(m.detector_db, -120.0f);  // compressor off
   r.take_meters(&m);
   EXPECT_FALSE(m.fresh);
-  EXPECT_EQ(m.in_peak_l, 0.0f);
+  EXPECT_EQ(m.in_peak_l + m.out_mean_r + m.gain_reduction_db, 0.0f);
 }
 
 TEST(Compressor, MinusSixDbfsComesOutNineDbDown) {
