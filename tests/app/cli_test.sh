@@ -36,10 +36,12 @@ expect() {
   cmp -s "$work/out" "$want_file" || { fail "$name: output differs"; diff <(od -c "$want_file") <(od -c "$work/out") | head -20; }
 }
 
+unknown() { printf 'Unbekannter Schalter: %s\n\n' "$1"; help_text; }
 printf 'Velmora 1.0.1 (Build 1026)\n' >"$work/version"
 help_text >"$work/help"
-{ printf 'Unbekannter Schalter: --bogus\n\n'; help_text; } >"$work/bogus"
-{ printf 'Unbekannter Schalter: --Version\n\n'; help_text; } >"$work/bogus2"
+unknown --bogus >"$work/bogus"
+unknown --Version >"$work/bogus2"
+unknown --compact=1 >"$work/bogus3"
 
 expect version 0 "$work/version" --version
 expect version-first 0 "$work/version" --bogus --version
@@ -50,6 +52,7 @@ expect help-with-bogus 0 "$work/help" --bogus -h
 expect bogus 2 "$work/bogus" --bogus
 expect bogus-after-known 2 "$work/bogus" --compact -x --bogus --other
 expect case-sensitive 2 "$work/bogus2" --Version
+expect exact 2 "$work/bogus3" --compact=1
 
 # A single-dash argument is never reported and known switches are accepted: the
 # normal start runs (ended by SIGTERM), prints nothing and logs its start and

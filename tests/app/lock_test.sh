@@ -6,6 +6,7 @@ faults=${2:?path to the io_faults preload library}
 source "$(dirname "$0")/../private_env.sh"
 lock="$XDG_CONFIG_HOME/Velmora/Velmora.lock"
 log="$XDG_CONFIG_HOME/Velmora/Velmora.log"
+trap 'got_usr1=1' USR1
 
 "$bin" --headless >"$work/first.out" 2>&1 &
 first=$!
@@ -38,7 +39,6 @@ for content in "1" "garbage" "99999999999999999999" "-1"; do
   holder=$!
   pids+=("$holder")
   wait_for 5 grep -q . "$lock" || fail "holder did not start"
-  trap 'got_usr1=1' USR1
   got_usr1=0
   out=$("$bin" --headless 2>&1); code=$?
   [[ $code -eq 0 && "$out" == "Velmora laeuft bereits — Fenster nach vorn geholt." ]] || fail "content '$content': exit $code, '$out'"
@@ -51,7 +51,6 @@ done
 # A lock file that cannot be opened, or a lock that fails for another reason
 # than being held (ENOLCK on a network home directory), is no other instance:
 # the program starts without it and signals nobody.
-trap 'got_usr1=1' USR1
 for fault in unopenable enolck; do
   rm -rf "$lock"
   if [[ $fault == unopenable ]]; then mkdir "$lock"; else echo "$$" >"$lock"; fi
@@ -66,5 +65,4 @@ for fault in unopenable enolck; do
   kill -TERM "$p"; wait "$p"
 done
 
-[[ $fails -eq 0 ]] && echo "lock tests passed"
 [[ $fails -eq 0 ]]

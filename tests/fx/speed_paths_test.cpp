@@ -13,23 +13,9 @@
 
 namespace {
 
+using fxtest::Buffer;
+using fxtest::deviation;
 using fxtest::kRate;
-
-// Processes b in calls of `call` frames; `before_call` may change the
-// parameters before the call at the given frame offset.
-void process(fx::Rack* r, std::vector<float>* b, int call, const std::function<void(fx::Rack*, int)>& before_call) {
-  const int frames = static_cast<int>(b->size() / 2);
-  for (int off = 0; off < frames; off += call) {
-    before_call(r, off);
-    r->process(b->data() + 2 * off, std::min(call, frames - off));
-  }
-}
-
-double largest_difference(const std::vector<float>& a, const std::vector<float>& b) {
-  double worst = 0.0;
-  for (size_t i = 0; i < a.size(); ++i) worst = std::max(worst, std::fabs(static_cast<double>(a[i]) - b[i]));
-  return worst;
-}
 
 // Signals for the tube paths: the self-test's sine, full-drive noise that
 // drives the grid positive and the plate towards cut-off (channels differ),
@@ -37,32 +23,32 @@ double largest_difference(const std::vector<float>& a, const std::vector<float>&
 struct PathCase {
   std::string name;
   fx::Params params;
-  std::vector<float> in;
+  Buffer in;
   bool move_bias;
 };
 
 std::vector<PathCase> path_cases() {
   fx::Params hot = fx::standard_params();
   hot.knob[fx::kDrive] = hot.knob[fx::kFat] = 1.0f;
-  std::vector<float> burst = fxtest::noise(9600, 1.0, 3);
+  Buffer burst = fxtest::noise(9600, 1.0, 3);
   for (int i = 0; i < 4800; ++i) burst[2 * i + 1] *= 0.1f;
   return {{"sine 220 Hz 0.6", fx::standard_params(), fxtest::sine(220.0, 0.6, 24000), false},
           {"full-drive noise", hot, burst, false},
           {"bias and fat moving", fxtest::neutral(), fxtest::sine(330.0, 0.5, 24000), true}};
 }
 
-std::vector<float> run_path(const PathCase& c, fx::TubePath path, int call = 480, double* iters = nullptr) {
+Buffer run_path(const PathCase& c, fx::TubePath path, int call = 480, double* iters = nullptr) {
   fx::Rack r;
   EXPECT_TRUE(r.set_tube_path(path));
   EXPECT_EQ(r.tube_path(), path);
   r.set_params(c.params);
-  std::vector<float> b = c.in;
-  process(&r, &b, call, [&](fx::Rack* rack, int off) {
+  Buffer b = c.in;
+  fxtest::process(&r, &b, call, [&](int off) {
     if (!c.move_bias) return;
     fx::Params p = c.params;
     p.knob[fx::kBias] = (off / 2400) % 2 ? 0.9f : 0.1f;
     p.knob[fx::kFat] = (off / 3840) % 2 ? 0.0f : 1.0f;
-    rack->set_params(p);
+    r.set_params(p);
   });
   if (iters) *iters = r.mean_newton_iterations();
   return b;
@@ -79,17 +65,17 @@ std::vector<fx::TubePath> available(std::initializer_list<fx::TubePath> paths) {
 TEST(TubePaths, EveryVectorisedPathAgreesWithTheScalarReference) {
   for (const PathCase& c : path_cases()) {
     SCOPED_TRACE(c.name);
-    const std::vector<float> ref = run_path(c, fx::TubePath::scalar);
-    ASSERT_GT(largest_difference(ref, std::vector<float>(ref.size())), 0.1);
+    const Buffer ref = run_path(c, fx::TubePath::scalar);
+    ASSERT_GT(deviation(ref), 0.1);
     // The pipelined form gives the sequential one's output and iterations exactly.
     double it_seq = 0.0, it_pipe = 0.0;
-    const std::vector<float> seq = run_path(c, fx::TubePath::sse2_sequential, 480, &it_seq);
+    const Buffer seq = run_path(c, fx::TubePath::sse2_sequential, 480, &it_seq);
     EXPECT_EQ(run_path(c, fx::TubePath::sse2, 480, &it_pipe), seq);
     EXPECT_EQ(it_pipe, it_seq);
     EXPECT_GE(it_seq, 1.0);
     for (fx::TubePath p : available({fx::TubePath::sse2_sequential, fx::TubePath::avx2, fx::TubePath::avx2_batched,
                                      fx::TubePath::avx512_batched})) {
-      EXPECT_LE(largest_difference(run_path(c, p), ref), 1e-6) << "path " << static_cast<int>(p);
+      EXPECT_LE(deviation(run_path(c, p), ref), 1e-6) << "path " << static_cast<int>(p);
     }
   }
 }
@@ -101,7 +87,7 @@ TEST(TubePaths, OutputIsTheSameWhateverTheCallSizes) {
                                    fx::TubePath::avx512_batched})) {
     for (const PathCase& c : path_cases()) {
       if (c.move_bias) continue;  // the glides themselves follow the calls
-      const std::vector<float> ref = run_path(c, p);
+      const Buffer ref = run_path(c, p);
       for (int call : {1, 17, 4096}) {
         EXPECT_EQ(run_path(c, p, call), ref) << "path " << static_cast<int>(p) << ", " << c.name << ", calls of " << call;
       }
@@ -150,42 +136,41 @@ TEST(Rest, SignalSilenceSignalMatchesRunningEveryChunk) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    std::vector<float> in = fxtest::sine(220.0, c.amp, kRate);
+    Buffer in = fxtest::sine(220.0, c.amp, kRate);
     in.resize(in.size() + 2 * 6 * kRate, 0.0f);
     const size_t resume = in.size();
-    const std::vector<float> noise = fxtest::noise(kRate / 2, c.amp, 7), sine = fxtest::sine(97.0, c.amp, kRate / 2);
+    const Buffer noise = fxtest::noise(kRate / 2, c.amp, 7), sine = fxtest::sine(97.0, c.amp, kRate / 2);
     in.insert(in.end(), noise.begin(), noise.end());
     in.insert(in.end(), sine.begin(), sine.end());
-    std::vector<float> out[2] = {in, in};
+    Buffer out[2] = {in, in};
     fx::Rack racks[2];
     for (int k = 0; k < 2; ++k) {
       racks[k].set_rest(k == 0);
       racks[k].set_params(c.params);
-      process(&racks[k], &out[k], 480, [&](fx::Rack* r, int off) {
-        if (off == 3 * kRate && !fx::same(c.in_silence, fx::Params())) r->set_params(c.in_silence);
+      fxtest::process(&racks[k], &out[k], 480, [&](int off) {
+        if (off == 3 * kRate && !fx::same(c.in_silence, fx::Params())) racks[k].set_params(c.in_silence);
       });
     }
     EXPECT_GT(racks[0].rested_chunks(), 0);
     EXPECT_EQ(racks[1].rested_chunks(), 0);
-    EXPECT_LE(largest_difference(out[0], out[1]), 1e-6);
-    const std::vector<float> resumed(out[0].begin() + resume, out[0].end());
-    EXPECT_GT(largest_difference(resumed, std::vector<float>(resumed.size())), 0.05);
+    EXPECT_LE(deviation(out[0], out[1]), 1e-6);
+    EXPECT_GT(deviation(out[0], {}, 0, static_cast<int>(resume / 2)), 0.05) << "the signal resumed";
   }
 }
 
 TEST(Rest, MetersFallToRestWhileResting) {
   fx::Rack r;
   r.set_params(fx::standard_params());
-  std::vector<float> b = fxtest::sine(440.0, 0.8, kRate);
+  Buffer b = fxtest::sine(440.0, 0.8, kRate);
   b.resize(b.size() + 2 * 4 * kRate, 0.0f);
   fx::Meters m;
-  process(&r, &b, 480, [&](fx::Rack*, int off) {
+  fxtest::process(&r, &b, 480, [&](int off) {
     if (off == 4 * kRate) r.take_meters(&m);  // the period that includes the end of the tail
   });
   const std::int64_t rested = r.rested_chunks();
   ASSERT_GT(rested, 0);
-  std::vector<float> more(2 * 4800, 0.0f);
-  process(&r, &more, 480, [](fx::Rack*, int) {});
+  Buffer more(2 * 4800, 0.0f);
+  fxtest::process(&r, &more);
   ASSERT_EQ(r.rested_chunks(), rested + 10);
   r.take_meters(&m);
   EXPECT_TRUE(m.fresh);
