@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/sys.h"
 #include "desktop/lang/lang.h"
 #include "tests/desktop/test_util.h"
 
@@ -69,9 +70,9 @@ bool fresh_run(const char* test, const char* lang = "") {
   return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 42;
 }
 
-// Completeness of every table against the English one; the key order is
-// checked when the tables compile, the room on screen by the window tests.
-TEST(Languages, EveryTextIsPresentAndClean) {
+// Completeness of every table against the English one, and the room of the
+// captions drawn without a limit; the key order is checked when the tables compile.
+TEST(Languages, EveryTextIsPresentCleanAndFitsItsPlace) {
   std::set<std::string> names;
   for (std::size_t l = 0; l < i18n::lang::kLanguageCount; ++l) {
     const auto* t = kTables[l];
@@ -87,6 +88,10 @@ TEST(Languages, EveryTextIsPresentAndClean) {
                   valid_utf8(s))
           << kKeys[i] << ": '" << s << "'";
       EXPECT_EQ(directives(s), directives(text("en", kKeys[i]))) << kKeys[i] << ": " << s;
+      // A knob caption has room for about 12 characters, a meter mode for a short word.
+      const std::string key = kKeys[i];
+      const std::size_t room = key.rfind("knob_", 0) == 0 ? 12 : key.rfind("vu_", 0) == 0 ? 6 : 1000;
+      EXPECT_LE(sys::utf8_chars(s), room) << key << ": " << s;
     }
   }
   EXPECT_EQ(names.size(), i18n::lang::kLanguageCount) << "two languages share a menu name";
