@@ -33,7 +33,10 @@ expect() {
   timeout 20 "$bin" "$@" >"$work/out" 2>"$work/err"
   local code=$?
   [[ $code -eq $want_code ]] || fail "$name: exit $code, want $want_code"
-  cmp -s "$work/out" "$want_file" || { fail "$name: output differs"; diff <(od -c "$want_file") <(od -c "$work/out") | head -20; }
+  if ! cmp -s "$work/out" "$want_file"; then
+    fail "$name: output differs"
+    diff <(od -c "$want_file") <(od -c "$work/out") | head -20
+  fi
 }
 
 unknown() { printf 'Unbekannter Schalter: %s\n\n' "$1"; help_text; }

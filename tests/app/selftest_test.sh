@@ -18,7 +18,8 @@ for dir in $(comm -13 <(printf '%s\n' "$before") <(printf '%s\n' "$after")); do
   for _ in $(seq 600); do [[ -e "$dir" ]] || break; sleep 0.2; done
   [[ -e "$dir" ]] && fail "self-test left a directory behind: $dir"
 done
-checks=$(grep -v -e '^$' -e '^        Rechenlast: [0-9]*\.[0-9] % eines Kerns (20 s Ton in [0-9]*\.[0-9][0-9] s)$' <<<"$out")
+load='^        Rechenlast: [0-9]*\.[0-9] % eines Kerns (20 s Ton in [0-9]*\.[0-9][0-9] s)$'
+checks=$(grep -v -e '^$' -e "$load" <<<"$out")
 [[ $(tail -n 1 <<<"$checks") == "Alles in Ordnung." ]] || fail "summary"
 bad=$(head -n -1 <<<"$checks" | grep -v '  OK$')
 [[ -z "$bad" ]] || fail "lines not ending in OK: $bad"

@@ -59,7 +59,8 @@ TEST(Autostart, EntryPerInstallationKind) {
 
 TEST(Autostart, OnAndOffTwiceAndAnUnwritableEntry) {
   TempDir home;
-  EnvGuard env({{"HOME", home.path().c_str()}, {"SNAP", nullptr}, {"SNAP_REAL_HOME", nullptr}, {"FLATPAK_ID", nullptr}});
+  EnvGuard env({{"HOME", home.path().c_str()}, {"SNAP", nullptr}, {"SNAP_REAL_HOME", nullptr},
+                {"FLATPAK_ID", nullptr}});
   const std::string file = home.path() + "/.config/autostart/Velmora.desktop";
   EXPECT_FALSE(autostart::enabled());
   ASSERT_TRUE(autostart::set(true, ""));

@@ -124,7 +124,8 @@ TEST(Languages, SettingAndDesktopChooseTheLanguage) {
   EnvGuard env({{"VLMR_LANG", "ja"}});
   for (const auto& [setting, code] : std::vector<std::pair<const char*, const char*>>{
            {"zh_TW", "zh_TW"}, {"zh-TW", "zh_TW"}, {"zh_CN", "zh"}, {"zh-Hans-CN", "zh"}, {"pt_BR", "pt"},
-           {"pt-PT", "pt"}, {"de_AT", "de"}, {"DE", "en"}, {"xx", "en"}, {"xx_DE", "en"}, {"_de", "en"}, {"he", "he"}}) {
+           {"pt-PT", "pt"}, {"de_AT", "de"}, {"DE", "en"}, {"xx", "en"}, {"xx_DE", "en"}, {"_de", "en"},
+           {"he", "he"}}) {
     i18n::set_language(setting);
     EXPECT_EQ(i18n::language(), setting);
     EXPECT_EQ(i18n::effective_language(), code) << setting;

@@ -16,7 +16,9 @@ TEST(Presets, ApplyTouchesOnlyItsUnit) {
   p.limiter_on = false;
   p.knob[fx::kOutput] = 0.1f;
   const fx::Params before = p;
-  for (auto [unit, index] : {std::pair{0, -1}, std::pair{0, 10}, std::pair{1, 8}}) fx::apply_unit_preset(unit, index, &p);
+  for (auto [unit, index] : {std::pair{0, -1}, std::pair{0, 10}, std::pair{1, 8}}) {
+    fx::apply_unit_preset(unit, index, &p);
+  }
   EXPECT_TRUE(fx::same(p, before));
   fx::apply_unit_preset(1, 6, &p);
   EXPECT_TRUE(p.comp_on && !p.tube_on && !p.limiter_on);

@@ -17,7 +17,9 @@ using Buffer = std::vector<float>;
 
 inline Buffer sine(double hz, double amp, int frames, int rate = kRate) {
   Buffer b(2 * static_cast<size_t>(frames));
-  for (int i = 0; i < frames; ++i) b[2 * i] = b[2 * i + 1] = static_cast<float>(amp * std::sin(2 * M_PI * hz * i / rate));
+  for (int i = 0; i < frames; ++i) {
+    b[2 * i] = b[2 * i + 1] = static_cast<float>(amp * std::sin(2 * M_PI * hz * i / rate));
+  }
   return b;
 }
 

@@ -89,7 +89,8 @@ TEST(TubePaths, OutputIsTheSameWhateverTheCallSizes) {
       if (c.move_bias) continue;  // the glides themselves follow the calls
       const Buffer ref = run_path(c, p);
       for (int call : {1, 17, 4096}) {
-        EXPECT_EQ(run_path(c, p, call), ref) << "path " << static_cast<int>(p) << ", " << c.name << ", calls of " << call;
+        EXPECT_EQ(run_path(c, p, call), ref)
+            << "path " << static_cast<int>(p) << ", " << c.name << ", calls of " << call;
       }
     }
   }
@@ -100,7 +101,9 @@ TEST(TubePaths, DispatchIsTheFastestPathAndCanBeForcedEitherWay) {
   const bool avx512 = avx2 && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
                       __builtin_cpu_supports("avx512vl");
   fx::Rack r;
-  EXPECT_EQ(r.tube_path(), avx512 ? fx::TubePath::avx512_batched : avx2 ? fx::TubePath::avx2_batched : fx::TubePath::sse2);
+  EXPECT_EQ(r.tube_path(), avx512 ? fx::TubePath::avx512_batched
+                           : avx2 ? fx::TubePath::avx2_batched
+                                  : fx::TubePath::sse2);
   EXPECT_EQ(r.tube_path(), fx::best_tube_path());
   ASSERT_TRUE(r.set_tube_path(fx::TubePath::sse2));
   r.set_scalar_reference(true);

@@ -42,7 +42,9 @@ class Store : public ::testing::Test {
     logger::info("---- mark");
     action();
     std::string text;
-    for (const std::string& line : logger::tail(50)) text = line.find("---- mark") != std::string::npos ? "" : text + line;
+    for (const std::string& line : logger::tail(50)) {
+      text = line.find("---- mark") != std::string::npos ? "" : text + line;
+    }
     return text;
   }
 
@@ -99,7 +101,8 @@ TEST_F(Store, DamagedFileIsSetAsideAndTheBackupLoads) {
     const std::string log = log_of([] { EXPECT_NEAR(loaded_mix(), 0.77f, 1e-4); });
     EXPECT_FALSE(fs::exists(file_));
     EXPECT_EQ(read_file(file_ + ".manipuliert"), bytes);
-    EXPECT_NE(log.find("Einstellungen beschaedigt — beiseitegelegt als " + file_ + ".manipuliert"), std::string::npos);
+    EXPECT_NE(log.find("Einstellungen beschaedigt — beiseitegelegt als " + file_ + ".manipuliert"),
+              std::string::npos);
     EXPECT_NE(log.find("Einstellungen aus der Sicherung geladen"), std::string::npos);
   }
 }
