@@ -1,8 +1,7 @@
 /* Preloaded by tests to make the system fail the way real machines do:
-     VLM_FAULT_FLOCK=1        every flock fails with ENOLCK (a network file
-                              system without lock support);
-     VLM_FAULT_READ=SUFFIX    reads of a file whose path ends in SUFFIX fail
-                              with EIO (a failing disk). */
+   VLM_FAULT_FLOCK=1 fails every flock with ENOLCK (a network file system
+   without locks), VLM_FAULT_READ=SUFFIX fails reads of a file whose path ends
+   in SUFFIX with EIO (a failing disk). */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -14,7 +13,8 @@
 
 int flock(int fd, int operation) {
   static int (*real_flock)(int, int);
-  if (getenv("VLM_FAULT_FLOCK") != NULL) {
+  const char* fault = getenv("VLM_FAULT_FLOCK");
+  if (fault != NULL && *fault != '\0') {
     errno = ENOLCK;
     return -1;
   }

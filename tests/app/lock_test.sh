@@ -6,6 +6,7 @@ faults=${2:?path to the io_faults preload library}
 source "$(dirname "$0")/../private_env.sh"
 lock="$XDG_CONFIG_HOME/Velmora/Velmora.lock"
 log="$XDG_CONFIG_HOME/Velmora/Velmora.log"
+trap 'got_usr1=1' USR1
 
 "$bin" --headless >"$work/first.out" 2>&1 &
 first=$!
@@ -38,7 +39,6 @@ for content in "1" "garbage" "99999999999999999999" "-1"; do
   holder=$!
   pids+=("$holder")
   wait_for 5 grep -q . "$lock" || fail "holder did not start"
-  trap 'got_usr1=1' USR1
   got_usr1=0
   out=$("$bin" --headless 2>&1); code=$?
   [[ $code -eq 0 && "$out" == "Velmora laeuft bereits — Fenster nach vorn geholt." ]] || fail "content '$content': exit $code, '$out'"
@@ -48,27 +48,21 @@ for content in "1" "garbage" "99999999999999999999" "-1"; do
   pids=()
 done
 
-# A lock file that cannot be opened does not stop the start.
-rm -f "$lock"; mkdir "$lock"
-"$bin" --headless >/dev/null 2>&1 &
-p=$!; pids+=("$p")
-sleep 1
-kill -0 "$p" 2>/dev/null || fail "start stopped by an unopenable lock file"
-kill -TERM "$p"; wait "$p"
-pids=()
+# A lock file that cannot be opened, or a lock that fails for another reason
+# than being held (ENOLCK on a network home directory), is no other instance:
+# the program starts without it and signals nobody.
+for fault in unopenable enolck; do
+  rm -rf "$lock"
+  if [[ $fault == unopenable ]]; then mkdir "$lock"; else echo "$$" >"$lock"; fi
+  got_usr1=0
+  VLM_FAULT_FLOCK=$([[ $fault == enolck ]] && echo 1) LD_PRELOAD="$faults" ASAN_OPTIONS=verify_asan_link_order=0 \
+    "$bin" --headless >/dev/null 2>&1 &
+  p=$!
+  pids=("$p")
+  sleep 1
+  kill -0 "$p" 2>/dev/null || fail "$fault lock stopped the start"
+  [[ $got_usr1 -eq 0 ]] || fail "$fault lock signalled the pid in the file"
+  kill -TERM "$p"; wait "$p"
+done
 
-# A lock that fails for another reason than being held (ENOLCK on a network
-# home directory) is no other instance: start without it, signal nobody.
-rm -rf "$lock"; echo "$$" >"$lock"
-trap 'got_usr1=1' USR1
-got_usr1=0
-VLM_FAULT_FLOCK=1 LD_PRELOAD="$faults" ASAN_OPTIONS=verify_asan_link_order=0 "$bin" --headless >/dev/null 2>&1 &
-p=$!; pids+=("$p")
-sleep 1
-kill -0 "$p" 2>/dev/null || fail "a lock failing with ENOLCK stopped the start"
-[[ $got_usr1 -eq 0 ]] || fail "a lock failing with ENOLCK signalled the pid in the file"
-kill -TERM "$p"; wait "$p"
-pids=()
-
-[[ $fails -eq 0 ]] && echo "lock tests passed"
 [[ $fails -eq 0 ]]

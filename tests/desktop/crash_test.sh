@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Crash reports from real processes: the built program killed by SIGSEGV and
-# SIGABRT, and a small program around the handler that faults for real, crashes
-# before the final report path is known, or is ended by SIGTERM and SIGKILL.
+# SIGABRT or ended by SIGTERM, and a small program around the handler that
+# faults for real or crashes before the final report path is known.
 bin=${1:?path to velmora}
 helper=${2:?path to desktop_helper}
 source "$(dirname "$0")/../private_env.sh"
@@ -17,10 +17,7 @@ log="$config/Velmora.log"
 system_line="System: $(uname -s) $(uname -r) $(uname -m)"
 
 # Remembers the program's children (the guard) so that cleanup can end them by id.
-note_children() {
-  local c
-  for c in $(cat /proc/"$1"/task/*/children 2>/dev/null); do pids+=("$c"); done
-}
+note_children() { pids+=($(cat /proc/"$1"/task/*/children 2>/dev/null)); }
 
 start_velmora() {  # sets $vpid once the start line is in the log
   rm -f "$log"
@@ -32,40 +29,25 @@ start_velmora() {  # sets $vpid once the start line is in the log
   note_children "$vpid"
 }
 
-# check_report CONTEXT FILE SIGNAL-NAME LOG-LINE T0 T1 [SNAP-REV DESKTOP SESSION]
+# check_report CONTEXT FILE SIGNAL-NAME LOG-LINE T0 T1 [SNAP-REV DESKTOP SESSION]:
+# the report is private and reads line for line as below, its time within
+# T0..T1 and its backtrace 1 to 48 lines long.
 check_report() {
-  local ctx=$1 file=$2 signame=$3 logline=$4 t0=$5 t1=$6 rev=${7:-} desk=${8:-} sess=${9:-}
-  [[ -f "$file" ]] || { fail "$ctx: no report at $file"; return; }
-  [[ $(stat -c %a "$file") == 600 ]] || fail "$ctx: report mode $(stat -c %a "$file")"
-  local -a l
-  mapfile -t l <"$file"
-  local i=0
-  expect() { [[ "${l[$i]-<missing>}" == "$1" ]] || fail "$ctx: line $((i + 1)) is '${l[$i]-<missing>}', want '$1'"; i=$((i + 1)); }
-  expect "=== Velmora crash report ==="
-  expect "Version: 1.0.1 (Build 1026)"
-  [[ -n $rev ]] && expect "Snap revision: $rev"
-  expect "Signal: $signame"
-  if [[ "${l[$i]-}" =~ ^Time\ \(unix\):\ ([0-9]+)$ ]]; then
-    local t=${BASH_REMATCH[1]}
-    [[ $t -ge $t0 && $t -le $t1 ]] || fail "$ctx: time $t outside [$t0, $t1]"
-  else
-    fail "$ctx: line $((i + 1)) is '${l[$i]-}', want the unix time"
-  fi
-  i=$((i + 1))
-  expect "$system_line"
-  [[ -n $desk ]] && expect "Desktop: $desk"
-  [[ -n $sess ]] && expect "Session: $sess"
-  expect ""
-  expect "Backtrace:"
-  local frames=0
-  while [[ $i -lt ${#l[@]} && -n "${l[$i]}" ]]; do frames=$((frames + 1)); i=$((i + 1)); done
-  [[ $frames -ge 1 && $frames -le 48 ]] || fail "$ctx: $frames backtrace lines"
-  expect ""
-  expect "Log (written up to the crash):"
-  expect "  $logline"
-  expect "=== end of report ==="
-  [[ $i -eq ${#l[@]} ]] || fail "$ctx: ${#l[@]} lines, want $i"
-  [[ $(tail -c 1 "$file" | od -An -c | tr -d ' ') == '\n' ]] || fail "$ctx: no final line feed"
+  local ctx=$1 file=$2 t frames
+  [[ $(stat -c %a "$file" 2>/dev/null) == 600 ]] || { fail "$ctx: no private report at $file"; return; }
+  t=$(sed -n 's/^Time (unix): \([0-9][0-9]*\)$/\1/p' "$file")
+  [[ -n $t && $t -ge $5 && $t -le $6 ]] || fail "$ctx: time '$t' outside [$5, $6]"
+  frames=$(sed -n '/^Backtrace:$/,/^$/p' "$file" | grep -c .)
+  [[ $frames -ge 2 && $frames -le 49 ]] || fail "$ctx: $((frames - 1)) backtrace lines"
+  {
+    printf '%s\n' "=== Velmora crash report ===" "Version: 1.0.1 (Build 1026)"
+    [[ -n ${7:-} ]] && echo "Snap revision: $7"
+    printf '%s\n' "Signal: $3" "Time (unix): $t" "$system_line"
+    [[ -n ${8:-} ]] && printf '%s\n' "Desktop: $8" "Session: $9"
+    printf '%s\n' "" "Backtrace:"
+    sed -n '/^Backtrace:$/,/^$/{/^Backtrace:$/d;/^$/d;p}' "$file"
+    printf '%s\n' "" "Log (written up to the crash):" "  $4" "=== end of report ==="
+  } | cmp -s - "$file" || { fail "$ctx: report differs"; cat "$file"; }
 }
 
 # 1. kill -SEGV of the running program, with every optional line present.
@@ -119,9 +101,10 @@ for entry in "${names[@]}"; do
   [[ $code -eq $((128 + sig)) ]] || fail "$how: exit $code, want $((128 + sig))"
   check_report "helper $how" "$out" "$name" "/var/log/some log.txt" "$t0" "$t1"
 done
-if grep -q "main" "$work/helper-segv.txt" || grep -q "desktop_helper" "$work/helper-segv.txt"; then :; else
-  fail "the backtrace names neither the program nor main"
-fi
+grep -qE "main|desktop_helper" "$work/helper-segv.txt" || fail "the backtrace names neither the program nor main"
+# SIGTERM is no crash: the handler leaves it alone.
+"$helper" crash raise-15 "$work/helper-term.txt" >/dev/null 2>&1; code=$?
+[[ $code -eq 143 && ! -e "$work/helper-term.txt" ]] || fail "SIGTERM: exit $code, or a report was written"
 
 # 5. A crash before the final path is known lands under XDG_RUNTIME_DIR, names
 #    no log, and the next start moves it into the configuration directory.
@@ -136,35 +119,15 @@ start_velmora
 wait_for 5 grep -qF "WARN  Absturzbericht vom letzten Lauf gefunden: $report" "$log" ||
   fail "early report: next start did not log it"
 [[ ! -e "$early" ]] || fail "early report was not moved"
-cmp -s "$work/early-copy.txt" "$report" ||
-  fail "moved report differs from the early one"
-kill -TERM "$vpid"; wait "$vpid"
+cmp -s "$work/early-copy.txt" "$report" || fail "moved report differs from the early one"
 
-# 6. SIGTERM ends the program in order, without a report (an empty or missing
-#    report is not pending: crash_report_test.cpp).
+# 6. SIGTERM ends the program in order, without a report.
 rm -f "$report"
-start_velmora
 kill -TERM "$vpid"; wait "$vpid"; code=$?
 [[ $code -eq 0 ]] || fail "SIGTERM: exit $code"
 [[ -e "$report" ]] && fail "SIGTERM of the program wrote a report"
 
-# 7. SIGTERM and SIGKILL are not crashes.
-for sig in TERM KILL; do
-  out="$work/helper-$sig.txt"
-  "$helper" crash wait "$out" >"$work/wait.out" 2>&1 &
-  hpid=$!
-  pids+=("$hpid")
-  wait_for 5 grep -q ready "$work/wait.out" || fail "$sig: helper not ready"
-  kill -"$sig" "$hpid"; wait "$hpid"; code=$?
-  want=137; [[ $sig == TERM ]] && want=143
-  [[ $code -eq $want ]] || fail "$sig: exit $code, want $want"
-  [[ ! -e "$out" ]] || fail "SIG$sig wrote a report"
-done
-start_velmora
-kill -KILL "$vpid"; wait "$vpid" 2>/dev/null
-[[ -s "$report" ]] && fail "SIGKILL of the program wrote a report"
-
-# 8. A planted link at the report path is not followed.
+# 7. A planted link at the report path is not followed.
 ln -s "$work/victim" "$work/link.txt"
 echo precious >"$work/victim"
 "$helper" crash segv "$work/link.txt" >/dev/null 2>&1

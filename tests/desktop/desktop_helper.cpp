@@ -2,7 +2,7 @@
 // the tests can crash a real process and can run from an executable path of
 // their choosing.
 //
-//   desktop_helper crash <segv|overflow|abort|fpe|raise-N|wait> [report-path [log-path]]
+//   desktop_helper crash <segv|overflow|abort|fpe|raise-N> [report-path [log-path]]
 //   desktop_helper autostart [extra arguments]
 #include <signal.h>
 #include <unistd.h>
@@ -44,10 +44,6 @@ __attribute__((no_sanitize("address", "undefined"))) int crash(const char* how) 
     return overflow(0);
   } else if (std::strncmp(how, "raise-", 6) == 0) {
     ::raise(std::atoi(how + 6));
-  } else if (std::strcmp(how, "wait") == 0) {
-    std::printf("ready\n");
-    std::fflush(stdout);
-    for (;;) ::pause();
   }
   return 3;
 }

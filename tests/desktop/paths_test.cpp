@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/desktop/test_util.h"
@@ -14,30 +15,22 @@ namespace {
 
 using desktop_test::EnvGuard;
 using desktop_test::TempDir;
-using Vars = std::vector<std::pair<const char*, const char*>>;
 
 TEST(Paths, ConfigDirFromTheEnvironmentCreatedPrivate) {
   TempDir root;
-  const std::string xdg = root.path() + "/a/b";
-  {
-    EnvGuard env({{"XDG_CONFIG_HOME", xdg.c_str()}, {"HOME", "/nonexistent"}});
-    EXPECT_EQ(paths::config_dir(), xdg + "/Velmora");
-    struct stat st {};
-    ASSERT_EQ(stat((xdg + "/Velmora").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISDIR(st.st_mode));
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
-  }
-  {
-    EnvGuard env({{"XDG_CONFIG_HOME", ""}, {"HOME", root.path().c_str()}});
-    EXPECT_EQ(paths::config_dir(), root.path() + "/.config/Velmora");
-    EXPECT_TRUE(std::filesystem::is_directory(root.path() + "/.config/Velmora"));
-  }
   const std::string old = std::filesystem::current_path();
   ASSERT_EQ(chdir(root.path().c_str()), 0);
-  {
-    EnvGuard env({{"XDG_CONFIG_HOME", nullptr}, {"HOME", ""}});
-    EXPECT_EQ(paths::config_dir(), ".Velmora");
-    EXPECT_TRUE(std::filesystem::is_directory(root.path() + "/.Velmora"));
+  const std::string xdg = root.path() + "/a/b";
+  for (const auto& [config, home, want] : std::vector<std::tuple<const char*, const char*, std::string>>{
+           {xdg.c_str(), "/nonexistent", xdg + "/Velmora"},
+           {"", root.path().c_str(), root.path() + "/.config/Velmora"},
+           {nullptr, "", ".Velmora"}}) {
+    EnvGuard env({{"XDG_CONFIG_HOME", config}, {"HOME", home}});
+    EXPECT_EQ(paths::config_dir(), want);
+    struct stat st {};
+    ASSERT_EQ(stat(want.c_str(), &st), 0) << want;
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_mode & 0777, 0700u) << want;
   }
   ASSERT_EQ(chdir(old.c_str()), 0);
   // The self-test's override is handed out as it is and never created.
@@ -48,21 +41,15 @@ TEST(Paths, ConfigDirFromTheEnvironmentCreatedPrivate) {
 }
 
 TEST(Paths, PackageKindFirstMatchWins) {
-  struct Case {
-    Vars env;
-    const char* kind;
-    bool sandboxed;
-  };
-  const std::vector<Case> cases = {
-      {{{"SNAP", "/snap/x/1"}, {"FLATPAK_ID", "org.example.App"}, {"APPDIR", "/a"}}, "snap", true},
-      {{{"SNAP", ""}, {"FLATPAK_ID", "org.example.App"}, {"APPDIR", "/a"}}, "flatpak", true},
-      {{{"SNAP", nullptr}, {"FLATPAK_ID", ""}, {"APPDIR", "/a"}}, "appimage", false},
-      {{{"SNAP", nullptr}, {"FLATPAK_ID", nullptr}, {"APPDIR", nullptr}}, "plain", false},
-  };
-  for (const Case& c : cases) {
-    EnvGuard env(c.env);
-    EXPECT_STREQ(paths::package_kind(), c.kind);
-    EXPECT_EQ(paths::is_sandboxed(), c.sandboxed) << c.kind;
+  for (const auto& [snap, flatpak, appdir, kind, sandboxed] :
+       std::vector<std::tuple<const char*, const char*, const char*, std::string, bool>>{
+           {"/snap/x/1", "org.example.App", "/a", "snap", true},
+           {"", "org.example.App", "/a", "flatpak", true},
+           {nullptr, "", "/a", "appimage", false},
+           {nullptr, nullptr, nullptr, "plain", false}}) {
+    EnvGuard env({{"SNAP", snap}, {"FLATPAK_ID", flatpak}, {"APPDIR", appdir}});
+    EXPECT_EQ(paths::package_kind(), kind);
+    EXPECT_EQ(paths::is_sandboxed(), sandboxed) << kind;
   }
 }
 

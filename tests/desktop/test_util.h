@@ -1,6 +1,6 @@
 #pragma once
-// Helpers shared by the desktop tests: environment overrides that are undone
-// afterwards, scratch directories, whole-file reads and writes.
+// Helpers shared by the tests of several folders: environment overrides that
+// are undone afterwards, scratch directories, whole-file reads and writes.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -24,7 +24,7 @@ class EnvGuard {
       : EnvGuard(std::vector<std::pair<const char*, const char*>>(vars)) {}
   explicit EnvGuard(const std::vector<std::pair<const char*, const char*>>& vars) {
     for (auto& [name, value] : vars) {
-      const char* old = std::getenv(name);
+      const char* old = getenv(name);
       saved_.emplace_back(name, old != nullptr, old ? old : "");
       if (value) setenv(name, value, 1); else unsetenv(name);
     }
@@ -46,10 +46,8 @@ class EnvGuard {
 class TempDir {
  public:
   explicit TempDir(const std::string& parent = "/tmp") {
-    std::string tmpl = parent + "/vlmra-desktop-XXXXXX";
-    std::vector<char> buf(tmpl.begin(), tmpl.end());
-    buf.push_back('\0');
-    if (mkdtemp(buf.data()) != nullptr) path_ = buf.data();
+    std::string tmpl = parent + "/vlmra-test-XXXXXX";
+    if (mkdtemp(tmpl.data()) != nullptr) path_ = tmpl;
   }
   ~TempDir() {
     std::error_code ec;
@@ -64,15 +62,13 @@ class TempDir {
 };
 
 inline std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream s;
-  s << in.rdbuf();
+  s << std::ifstream(path, std::ios::binary).rdbuf();
   return s.str();
 }
 
 inline void write_file(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 }  // namespace desktop_test

@@ -4,223 +4,157 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "tests/fx/signal.h"
 
 namespace {
 
-using fxtest::run;
+using fxtest::Buffer;
+using fxtest::deviation;
 
-TEST(Rack, FreshRackReportsNothingAndEmptyCallsTouchNothing) {
-  fx::Rack r;
-  std::vector<float> b = {0.5f, -0.5f};
-  r.process(b.data(), 0);
-  r.process(b.data(), -3);
-  EXPECT_EQ(b, (std::vector<float>{0.5f, -0.5f}));
-  EXPECT_EQ(r.latency(), 54);
-  EXPECT_EQ(r.limiter_blocks(), 0);
-  EXPECT_EQ(r.resets(), 0);
-  fx::Meters m;
-  m.in_mean_l = 5;
-  m.fresh = true;
-  m.detector_db = 3;
-  r.take_meters(&m);
-  EXPECT_EQ(m.in_mean_l, 0.0f);
-  EXPECT_EQ(m.out_peak_r, 0.0f);
-  EXPECT_EQ(m.gain_reduction_db, 0.0f);
-  EXPECT_EQ(m.detector_db, -120.0f);
-  EXPECT_EQ(m.tube_drive_l, 0.0f);
-  EXPECT_FALSE(m.fresh);
-}
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+const float kInf = std::numeric_limits<float>::infinity();
 
-TEST(Rack, SetFormatRules) {
-  // A rerun of init would clear the dry delay line: the output would restart
-  // from silence. set_format with an ignored rate must keep it running.
-  fx::Rack a;
-  std::vector<float> first = fxtest::sine(1000, 0.5, 480);
-  run(fx::clean_params(), &first, 480, false, &a);
-  for (float rate : {0.0f, -1.0f, 48000.0f, std::numeric_limits<float>::quiet_NaN(),
-                     std::numeric_limits<float>::infinity(), 1e30f, 1e-30f}) {
-    a.set_format(rate);
-  }
-  std::vector<float> second(2 * 60, 0.25f);
-  a.process(second.data(), 60);
-  // The first output frames of the second call are the tail of the sine.
-  EXPECT_NE(second[0], 0.0f);
-
-  fx::Rack b;
-  std::vector<float> warm = fxtest::sine(1000, 0.5, 480);
-  run(fx::clean_params(), &warm, 480, false, &b);
-  b.set_format(44100);
-  EXPECT_EQ(b.latency(), 54);
-  std::vector<float> after(2 * 60, 0.25f);
-  b.process(after.data(), 60);
-  for (int i = 0; i < 2 * 54; ++i) EXPECT_EQ(after[i], 0.0f) << i;
-  EXPECT_EQ(after[2 * 54], 0.25f);
-}
-
-TEST(Rack, ChunksAre480FramesAt48k) {
-  // Every chunk in which the limiter acts is counted once, so a loud call of
-  // 1000 frames shows its chunk count.
-  fx::Rack r;
+fx::Params loud_clean() {
   fx::Params p = fx::clean_params();
   p.knob[fx::kOutput] = 1.0f;  // +12 dB
-  r.set_params(p);
-  std::vector<float> b = fxtest::sine(1000, 0.9, 1000);
-  r.process(b.data(), 1000);
-  // The first 54 frames are the dry line's silence; every chunk after it limits.
-  EXPECT_EQ(r.limiter_blocks(), 3);
-  // At 4 kHz the chunk floor of 64 frames applies: 1000 = 15 x 64 + 40, and
-  // the first chunk already holds 10 frames of signal after the delay.
-  fx::Rack s;
-  s.set_format(4000);
-  s.set_params(p);
-  std::vector<float> c = fxtest::sine(100, 0.9, 1000, 4000);
-  s.process(c.data(), 1000);
-  EXPECT_EQ(s.limiter_blocks(), 16);
+  return p;
+}
+
+TEST(Rack, FormatChangesAndEmptyCalls) {
+  fx::Rack a;
+  a.set_params(fx::clean_params());
+  Buffer first = fxtest::sine(1000, 0.5, 480);
+  a.process(first.data(), 480);
+  // An ignored rate must not rerun init: that would clear the dry delay line,
+  // and the output would restart from silence instead of the sine's tail.
+  for (float rate : {0.0f, -1.0f, 48000.0f, kNaN, kInf, 1e30f, 1e-30f}) a.set_format(rate);
+  Buffer second(2 * 60, 0.25f);
+  a.process(second.data(), 60);
+  EXPECT_NE(second[0], 0.0f);
+  Buffer two = {0.5f, -0.5f};
+  a.process(two.data(), 0);
+  a.process(two.data(), -3);
+  EXPECT_EQ(two, (Buffer{0.5f, -0.5f}));
+  // A new rate starts afresh: 54 frames of the delay line's silence.
+  a.set_format(44100);
+  EXPECT_EQ(a.latency(), 54);
+  Buffer after(2 * 60, 0.25f);
+  a.process(after.data(), 60);
+  EXPECT_EQ(deviation(Buffer(after.begin(), after.begin() + 108)), 0.0);
+  EXPECT_EQ(after[108], 0.25f);
+}
+
+// Every chunk in which the limiter acts is counted once. At 48 kHz a loud
+// call of 1000 frames is 3 chunks of 480 (the first 54 frames are silence);
+// at 4 kHz the chunk floor of 64 frames applies: 1000 = 15 x 64 + 40.
+TEST(Rack, ChunksAre480FramesAt48kAndAtLeast64) {
+  for (const auto& [rate, hz, chunks] : {std::tuple{48000, 1000, 3}, std::tuple{4000, 100, 16}}) {
+    fx::Rack r;
+    r.set_format(static_cast<float>(rate));
+    r.set_params(loud_clean());
+    Buffer b = fxtest::sine(hz, 0.9, 1000, rate);
+    r.process(b.data(), 1000);
+    EXPECT_EQ(r.limiter_blocks(), chunks) << rate;
+  }
 }
 
 // During a glide the output depends on where the 32-frame glide blocks fall,
 // so a call split exactly at chunk boundaries matches one whole call, and a
 // split elsewhere does not.
 TEST(Rack, CallsSplitAtChunkBoundariesMatchOneCall) {
-  fx::Params start = fxtest::neutral();
-  fx::Params target = start;
-  target.knob[fx::kDrive] = 0.5f;
-  target.knob[fx::kOutput] = 0.5f;
-  auto render = [&](std::initializer_list<int> calls) {
+  fx::Params target = fxtest::neutral();
+  target.knob[fx::kDrive] = target.knob[fx::kOutput] = 0.5f;
+  auto render = [&](std::vector<int> calls) {
     fx::Rack r;
-    std::vector<float> warm = fxtest::sine(440, 0.3, 960);
-    run(start, &warm, 480, false, &r);
+    r.set_params(fxtest::neutral());
+    Buffer warm = fxtest::sine(440, 0.3, 960);
+    fxtest::process(&r, &warm);
     r.set_params(target);
-    std::vector<float> b = fxtest::sine(440, 0.3, 1000);
-    int off = 0;
-    for (int n : calls) {
-      r.process(b.data() + 2 * off, n);
-      off += n;
-    }
+    Buffer b = fxtest::sine(440, 0.3, 1000);
+    for (int off = 0, k = 0; off < 1000; off += calls[k++]) r.process(b.data() + 2 * off, calls[k]);
     return b;
   };
-  const std::vector<float> whole = render({1000});
+  const Buffer whole = render({1000});
   EXPECT_EQ(render({480, 480, 40}), whole);
   EXPECT_NE(render({500, 500}), whole);
 }
 
-TEST(Rack, BlockSizeDoesNotChangeSteadyOutput) {
-  const std::vector<float> in = fxtest::sine(220, 0.6, 9000);
-  std::vector<float> ref;
-  for (int block : {480, 1, 17, 4096}) {
-    std::vector<float> b = in;
-    run(fx::standard_params(), &b, block);
-    if (ref.empty()) {
-      ref = b;
-    } else {
-      ASSERT_EQ(b, ref) << "block " << block;
-    }
-  }
-}
-
+// A non-finite chunk is zeroed, counted and clears the state: a NaN that
+// reached the limiter's envelope would keep it NaN for good, and
+// "envelope > 0.9" would never again be true.
 TEST(Rack, NonFiniteChunkIsZeroedAndTheRackRecovers) {
-  for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
+  fx::Params loud = loud_clean();
+  loud.tube_on = true;
+  for (float bad : {kNaN, kInf}) {
     for (bool scalar : {false, true}) {
       SCOPED_TRACE(std::to_string(bad) + (scalar ? " scalar" : " lanes"));
       fx::Rack r;
       r.set_scalar_reference(scalar);
-      r.set_params(fx::standard_params());
-      std::vector<float> b = fxtest::sine(330, 0.5, 480 * 4);
+      r.set_params(loud);
+      Buffer b = fxtest::sine(330, 0.5, 480 * 4);
       b[2 * (480 + 100)] = bad;
-      for (int c = 0; c < 4; ++c) r.process(b.data() + 2 * 480 * c, 480);
+      fxtest::process(&r, &b);
       EXPECT_EQ(r.resets(), 1);
-      for (int i = 2 * 480; i < 2 * 960; ++i) ASSERT_EQ(b[i], 0.0f) << i;
-      bool moving = false;
-      for (int i = 2 * 960; i < 2 * 1920; ++i) {
-        ASSERT_TRUE(std::isfinite(b[i]));
-        moving |= b[i] != 0.0f;
-      }
-      EXPECT_TRUE(moving);
+      EXPECT_EQ(deviation(Buffer(b.begin() + 960, b.begin() + 1920)), 0.0);
       fx::Meters m;
       r.take_meters(&m);
-      EXPECT_TRUE(std::isfinite(m.in_mean_l));
-      EXPECT_TRUE(std::isfinite(m.in_peak_l));
-      EXPECT_TRUE(m.fresh);
+      EXPECT_TRUE(std::isfinite(m.in_mean_l) && std::isfinite(m.in_peak_l) && m.fresh);
+      const std::int64_t limited = r.limiter_blocks();
+      Buffer after = fxtest::sine(440, 0.5, 4800);
+      fxtest::process(&r, &after);
+      EXPECT_LE(deviation(after), 0.9 + 1e-6);
+      EXPECT_GT(deviation(after), 0.85);
+      EXPECT_EQ(r.limiter_blocks() - limited, 10);
     }
   }
 }
 
-// A NaN that reached the limiter's envelope would keep it NaN for good, and
-// "envelope > 0.9" would never again be true: the reset clears it too.
-TEST(Rack, LimiterStillLimitsAfterANonFiniteChunk) {
-  fx::Rack r;
-  fx::Params p = fx::clean_params();
-  p.knob[fx::kOutput] = 1.0f;  // +12 dB
-  r.set_params(p);
-  std::vector<float> b = fxtest::sine(440, 0.5, 480);
-  b[200] = std::numeric_limits<float>::quiet_NaN();
-  r.process(b.data(), 480);
-  ASSERT_EQ(r.resets(), 1);
-  const std::int64_t limited = r.limiter_blocks();
-  std::vector<float> loud = fxtest::sine(440, 0.5, 4800);
-  r.process(loud.data(), 4800);
-  float peak = 0;
-  for (float s : loud) peak = std::max(peak, std::fabs(s));
-  EXPECT_LE(peak, 0.9f + 1e-6f);
-  EXPECT_GT(peak, 0.85f);
-  EXPECT_EQ(r.limiter_blocks() - limited, 10);
-}
-
 TEST(Rack, NonFiniteAndOutOfRangeKnobsAreBroughtIntoRange) {
-  for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), -7.0f, 9.0f}) {
+  for (float bad : {kNaN, kInf, -7.0f, 9.0f}) {
     fx::Params p;
     p.tube_on = p.comp_on = p.limiter_on = true;
     p.knob.fill(bad);
     fx::Rack r;
-    std::vector<float> b = fxtest::sine(440, 0.5, 9600);
-    run(p, &b, 480, false, &r);
-    for (float s : b) ASSERT_TRUE(std::isfinite(s)) << bad;
+    r.set_params(p);
+    Buffer b = fxtest::sine(440, 0.5, 9600);
+    fxtest::process(&r, &b);
+    EXPECT_LT(deviation(b), 1.0) << bad;
     EXPECT_EQ(r.resets(), 0) << bad;
   }
 }
 
+// Switched off, the tube still sounds 0.1 s later; from 1 down to 0.001 the
+// fade takes ln(1000)/(32/1440) = 311 blocks of 32 frames (0.21 s), after
+// which it is exactly 0 and the output is the dry signal, 54 frames late.
 TEST(Rack, TubeFadeOutReachesZeroAndSleeps) {
-  fx::Rack r;
   fx::Params p = fx::standard_params();
   p.comp_on = false;
+  fx::Rack r;
   r.set_params(p);
-  std::vector<float> warm = fxtest::sine(220, 0.3, 4800);
-  r.process(warm.data(), 4800);
-  fx::Meters m;
-  r.take_meters(&m);
-  EXPECT_GT(m.tube_drive_l, 0.0f);
-
+  Buffer warm = fxtest::sine(220, 0.3, 4800);
+  fxtest::process(&r, &warm);
   p.tube_on = false;
   r.set_params(p);
-  // 0.1 s after switching off the tube still contributes.
-  std::vector<float> early = fxtest::sine(220, 0.3, 4800);
-  const std::vector<float> early_in = early;
-  r.process(early.data(), 4800);
-  double dev = 0;
-  for (size_t i = 108; i < early.size(); ++i) dev = std::max(dev, std::fabs(double(early[i]) - early_in[i - 108]));
-  EXPECT_GT(dev, 1e-4);
-  // From 1 down to 0.001 takes ln(1000)/(32/1440) = 311 blocks of 32 frames
-  // (0.21 s); after that the fade is exactly 0 and the tube path is skipped.
-  std::vector<float> rest = fxtest::sine(220, 0.3, 9600);
-  r.process(rest.data(), 9600);
+  const Buffer in = fxtest::sine(220, 0.3, 4800);
+  Buffer early = in, middle = fxtest::sine(220, 0.3, 9600), late = in;
+  fxtest::process(&r, &early);
+  fxtest::process(&r, &middle);
+  fx::Meters m;
   r.take_meters(&m);
-  std::vector<float> late = fxtest::sine(220, 0.3, 4800);
-  const std::vector<float> late_in = late;
-  r.process(late.data(), 4800);
-  dev = 0;
-  for (size_t i = 108; i < late.size(); ++i) dev = std::max(dev, std::fabs(double(late[i]) - late_in[i - 108]));
-  EXPECT_EQ(dev, 0.0);
+  fxtest::process(&r, &late);
+  EXPECT_GT(deviation(early, in, 54, 54), 1e-4);
+  EXPECT_EQ(deviation(late, in, 54, 54), 0.0);
   r.take_meters(&m);
-  EXPECT_EQ(m.tube_drive_l, 0.0f);
-  EXPECT_EQ(m.tube_drive_r, 0.0f);
+  EXPECT_EQ(m.tube_drive_l + m.tube_drive_r, 0.0f);
 }
 
+// Mean and peak per channel; a second take without new audio reports nothing.
 TEST(Rack, MetersReportLevels) {
   fx::Rack r;
   r.set_params(fx::clean_params());
-  std::vector<float> b = fxtest::sine(1000, 0.5, 48000);
+  Buffer b = fxtest::sine(1000, 0.5, 48000);
   for (int i = 0; i < 48000; ++i) b[2 * i + 1] *= 0.5f;
   r.process(b.data(), 48000);
   fx::Meters m;
@@ -234,10 +168,12 @@ TEST(Rack, MetersReportLevels) {
   EXPECT_EQ(m.detector_db, -120.0f);  // compressor off
   r.take_meters(&m);
   EXPECT_FALSE(m.fresh);
-  EXPECT_EQ(m.in_peak_l, 0.0f);
+  EXPECT_EQ(m.in_peak_l + m.out_mean_r + m.gain_reduction_db, 0.0f);
 }
 
-TEST(Compressor, MinusSixDbfsComesOutNineDbDown) {
+// -18 dB, 4:1, hard knee: -6 dBFS comes out 9 dB down (a line of the
+// self-test), and the meters say so.
+TEST(Compressor, MetersShowNineDbOfReductionAtMinusSixDbfs) {
   fx::Params p = fx::clean_params();
   p.comp_on = true;
   p.limiter_on = false;
@@ -245,28 +181,22 @@ TEST(Compressor, MinusSixDbfsComesOutNineDbDown) {
   p.knob[fx::kRatio] = 0.46275642f;
   p.knob[fx::kAttack] = 0.33f;  // about 1 ms
   p.knob[fx::kRelease] = 0.5f;  // 200 ms
-  p.knob[fx::kKnee] = 0.0f;
-  p.knob[fx::kMakeup] = 0.0f;
+  p.knob[fx::kKnee] = p.knob[fx::kMakeup] = 0.0f;
   p.knob[fx::kMix] = 1.0f;
   const double amp = 0.5011872336272722;
   fx::Rack r;
   r.set_params(p);
-  std::vector<float> b = fxtest::sine(1000, amp, 96000);
+  Buffer b = fxtest::sine(1000, amp, 96000);
   fx::Meters m;
-  for (int off = 0; off < 96000; off += 480) {
-    // The first second's meters hold the side chain's onset; start afresh.
+  // The first second's meters hold the side chain's onset; start afresh.
+  fxtest::process(&r, &b, 480, [&](int off) {
     if (off == 48000) r.take_meters(&m);
-    r.process(b.data() + 2 * off, 480);
-  }
-  EXPECT_NEAR(fxtest::db(fxtest::tone(b, 1000, 48000) / amp), -9.0, 1.0);
+  });
   r.take_meters(&m);
   EXPECT_NEAR(m.gain_reduction_db, 9.0, 1.0);
   EXPECT_NEAR(m.detector_db, -6.0, 0.05);
-  // Mix 0 leaves the signal as it was.
-  p.knob[fx::kMix] = 0.0f;
-  std::vector<float> dry = fxtest::sine(1000, amp, 48000);
-  run(p, &dry);
-  EXPECT_NEAR(fxtest::db(fxtest::tone(dry, 1000, 24000) / amp), 0.0, 0.01);
+  p.knob[fx::kMix] = 0.0f;  // leaves the signal as it was
+  EXPECT_NEAR(fxtest::db(fxtest::tone(fxtest::run(p, fxtest::sine(1000, amp, 48000)), 1000, 24000) / amp), 0.0, 0.01);
 }
 
 }  // namespace

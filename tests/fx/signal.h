@@ -1,7 +1,10 @@
 #pragma once
-// Test signals and measurements shared by the effect-engine tests.
+// Test signals and measurements shared by the effect-engine tests. Buffers are
+// interleaved stereo.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "fx/presets.h"
@@ -10,17 +13,18 @@
 namespace fxtest {
 
 constexpr int kRate = 48000;
+using Buffer = std::vector<float>;
 
-inline std::vector<float> sine(double hz, double amp, int frames, int rate = kRate) {
-  std::vector<float> b(2 * static_cast<size_t>(frames));
+inline Buffer sine(double hz, double amp, int frames, int rate = kRate) {
+  Buffer b(2 * static_cast<size_t>(frames));
   for (int i = 0; i < frames; ++i) {
-    b[2 * i] = b[2 * i + 1] = static_cast<float>(amp * std::sin(2.0 * M_PI * hz * i / rate));
+    b[2 * i] = b[2 * i + 1] = static_cast<float>(amp * std::sin(2 * M_PI * hz * i / rate));
   }
   return b;
 }
 
-inline std::vector<float> noise(int frames, double amp, std::uint32_t seed) {
-  std::vector<float> b(2 * static_cast<size_t>(frames));
+inline Buffer noise(int frames, double amp, std::uint32_t seed) {
+  Buffer b(2 * static_cast<size_t>(frames));
   for (float& s : b) {
     seed = seed * 1664525u + 1013904223u;
     s = static_cast<float>(amp * ((seed >> 8) * 1.1920929e-07 - 1.0));
@@ -28,33 +32,52 @@ inline std::vector<float> noise(int frames, double amp, std::uint32_t seed) {
   return b;
 }
 
-// Amplitude of one frequency in channel ch from frame `from` on (Goertzel).
-inline double tone(const std::vector<float>& b, double hz, int from, int ch = 0, int rate = kRate) {
-  const size_t frames = b.size() / 2;
-  const double w = 2.0 * M_PI * hz / rate;
-  const double k = 2.0 * std::cos(w);
+// Amplitude of one frequency in channel 0 from frame `from` on (Goertzel).
+inline double tone(const Buffer& b, double hz, int from) {
+  const double k = 2.0 * std::cos(2.0 * M_PI * hz / kRate);
   double s1 = 0, s2 = 0;
-  for (size_t i = from; i < frames; ++i) {
-    const double s = b[2 * i + ch] + k * s1 - s2;
+  for (size_t i = from; i < b.size() / 2; ++i) {
+    const double s = b[2 * i] + k * s1 - s2;
     s2 = s1;
     s1 = s;
   }
-  const double p = s1 * s1 + s2 * s2 - k * s1 * s2;
-  return p > 0 ? 2.0 * std::sqrt(p) / static_cast<double>(frames - from) : 0.0;
+  return 2.0 * std::sqrt(std::max(0.0, s1 * s1 + s2 * s2 - k * s1 * s2)) / static_cast<double>(b.size() / 2 - from);
 }
 
 inline double db(double ratio) { return 20.0 * std::log10(std::max(ratio, 1e-12)); }
 
-// A fresh rack at 48 kHz with the given set, the buffer processed in place in
-// calls of `block` frames.
-inline void run(const fx::Params& p, std::vector<float>* b, int block = 480, bool scalar = false,
-                fx::Rack* use = nullptr) {
-  fx::Rack own;
-  fx::Rack& r = use ? *use : own;
+// Largest difference between out and `in` delayed by `delay` frames (zeros
+// before it), from out's frame `from` on; with no `in`, the peak of out.
+// NaN when out holds one.
+inline double deviation(const Buffer& out, const Buffer& in = {}, int delay = 0, int from = 0) {
+  double worst = 0.0;
+  for (size_t i = 2 * static_cast<size_t>(from); i < out.size(); ++i) {
+    const size_t j = i - 2 * static_cast<size_t>(delay);
+    const double ref = i >= 2 * static_cast<size_t>(delay) && j < in.size() ? in[j] : 0.0;
+    const double d = std::fabs(out[i] - ref);
+    if (std::isnan(d)) return d;
+    worst = std::max(worst, d);
+  }
+  return worst;
+}
+
+// Processes b in place in calls of `call` frames; `before_call` runs before
+// the call at each frame offset.
+inline void process(fx::Rack* r, Buffer* b, int call = 480, const std::function<void(int)>& before_call = {}) {
+  const int frames = static_cast<int>(b->size() / 2);
+  for (int off = 0; off < frames; off += call) {
+    if (before_call) before_call(off);
+    r->process(b->data() + 2 * off, std::min(call, frames - off));
+  }
+}
+
+// The output of a fresh rack at 48 kHz with the given set.
+inline Buffer run(const fx::Params& p, Buffer b, int call = 480, bool scalar = false) {
+  fx::Rack r;
   r.set_params(p);
   r.set_scalar_reference(scalar);
-  const int frames = static_cast<int>(b->size() / 2);
-  for (int off = 0; off < frames; off += block) r.process(b->data() + 2 * off, std::min(block, frames - off));
+  process(&r, &b, call);
+  return b;
 }
 
 // Tube unit on at drive 0 with fully bypassed cathodes, compressor off.

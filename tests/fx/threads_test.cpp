@@ -10,33 +10,24 @@ namespace {
 
 TEST(Meters, TakenFromAnotherThreadWhileProcessing) {
   fx::Rack r;
-  fx::Params p = fx::clean_params();
-  r.set_params(p);
+  r.set_params(fx::clean_params());
   std::atomic<bool> done{false};
   float peak_seen = 0;
-  int fresh = 0;
   std::thread reader([&] {
-    while (!done.load()) {
+    for (bool last = false; !last; std::this_thread::yield()) {
+      last = done.load();  // one more take after the audio side has finished
       fx::Meters m;
       r.take_meters(&m);
-      if (m.fresh) {
-        ++fresh;
-        peak_seen = std::max(peak_seen, m.in_peak_l);
-      }
-      std::this_thread::yield();
+      if (m.fresh) peak_seen = std::max(peak_seen, m.in_peak_l);
     }
   });
-  std::vector<float> b = fxtest::sine(500, 0.25, 480);
+  const fxtest::Buffer b = fxtest::sine(500, 0.25, 480);
   for (int k = 0; k < 400; ++k) {
-    std::vector<float> c = b;
+    fxtest::Buffer c = b;
     r.process(c.data(), 480);
   }
   done.store(true);
   reader.join();
-  fx::Meters last;
-  r.take_meters(&last);
-  if (last.fresh) peak_seen = std::max(peak_seen, last.in_peak_l);
-  EXPECT_GT(fresh + (last.fresh ? 1 : 0), 0);
   EXPECT_NEAR(peak_seen, 0.25f, 1e-3);
 }
 
