@@ -28,7 +28,6 @@ constexpr __mmask8 kAll = 0xFF;
 inline V8 vmax(V8 a, V8 b) { return _mm512_maskz_max_pd(kAll, a.v, b.v); }
 inline V8 vmin(V8 a, V8 b) { return _mm512_maskz_min_pd(kAll, a.v, b.v); }
 inline V8 vsqrt(V8 a) { return _mm512_maskz_sqrt_pd(kAll, a.v); }
-inline V8 vabs(V8 a) { return _mm512_abs_pd(a.v); }
 inline V8 vnegabs(V8 a) { return _mm512_or_pd(_mm512_set1_pd(-0.0), a.v); }
 // Lane masks as all-ones lanes, as the other lane types have them.
 inline V8 as_lanes(__mmask8 m) { return _mm512_castsi512_pd(_mm512_movm_epi64(m)); }
@@ -36,7 +35,6 @@ inline V8 gt(V8 a, V8 b) { return as_lanes(_mm512_cmp_pd_mask(a.v, b.v, _CMP_GT_
 inline V8 ge(V8 a, V8 b) { return as_lanes(_mm512_cmp_pd_mask(a.v, b.v, _CMP_GE_OQ)); }
 inline V8 lt(V8 a, V8 b) { return as_lanes(_mm512_cmp_pd_mask(a.v, b.v, _CMP_LT_OQ)); }
 inline V8 vand(V8 a, V8 b) { return _mm512_and_pd(a.v, b.v); }
-inline V8 vor(V8 a, V8 b) { return _mm512_or_pd(a.v, b.v); }
 inline V8 select(V8 mask, V8 a, V8 b) {
   return _mm512_mask_blend_pd(_mm512_movepi64_mask(_mm512_castpd_si512(mask.v)), b.v, a.v);
 }
