@@ -75,4 +75,12 @@ for case in "TERM -x --no-takeover --collapsed" "HUP"; do
     fail "SIG$case: exit $code, output: $(head -c 200 "$work/out")"
 done
 
+# Without a display there is no window: exit code 1, nothing on standard
+# output, the reason in the log (and no window-less run in its place).
+rm -f "$log"
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 20 "$bin" --no-takeover >"$work/out" 2>"$work/err"
+code=$?
+[[ $code -eq 1 && ! -s "$work/out" ]] && grep -q ' FEHLER SDL_Init: No available video device$' "$log" ||
+  fail "no display: exit $code"
+
 [[ $fails -eq 0 ]]
