@@ -1,13 +1,14 @@
 #pragma once
-// Real sound servers for the tests: a PulseAudio daemon or PipeWire with
-// WirePlumber and its pulse server, each in a private runtime directory with
-// two null devices ("speakers", the default, and "headphones"). Everything is
-// started here and stopped by process id; the user's server is never touched.
+// Real sound servers for the tests: a PulseAudio daemon, or PipeWire with
+// WirePlumber and its pulse server, in a private runtime directory with two
+// null devices ("speakers", the default, and "headphones"). The daemons run in
+// a process group of their own and are stopped by its id; the user's server
+// is never touched.
 #include <signal.h>
 #include <sys/types.h>
 
-#include <cstdint>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,14 +23,14 @@ inline void PrintTo(Kind k, std::ostream* os) { *os << kind_name(k); }
 // Polls pred every step_ms until it holds or ms have passed.
 bool wait_for(const std::function<bool()>& pred, int ms, int step_ms = 50);
 
-// Starts argv[0] (searched in PATH) with stdin from /dev/null and stdout and
-// stderr appended to out_file (or /dev/null).
+// Starts argv[0] (searched in PATH) in a process group of its own, with stdin
+// from /dev/null and stdout and stderr appended to out_file (or /dev/null).
 pid_t spawn(const std::vector<std::string>& argv, const std::string& out_file = "");
 // True once the child has exited; *status receives the wait status.
 bool reaped(pid_t pid, int* status = nullptr);
 // Sends sig, waits up to ms for the child, then SIGKILLs and reaps it.
 void stop_child(pid_t pid, int sig = SIGTERM, int ms = 3000);
-// For processes that are not our children (the guard, PipeWire's daemons).
+// For processes that are not our children (the guard).
 bool pid_alive(pid_t pid);
 std::vector<pid_t> children_of(pid_t pid);
 
@@ -37,36 +38,23 @@ std::vector<pid_t> children_of(pid_t pid);
 std::string run(const std::vector<std::string>& argv, int* exit_code = nullptr);
 std::string pactl(const std::vector<std::string>& args, int* exit_code = nullptr);
 
-struct Sink {
-  std::uint32_t index = 0;
-  std::string name;
-  std::string description;
-  bool muted = false;
-};
-struct Stream {  // a sink input or a source output
-  std::uint32_t index = 0;
-  std::uint32_t device = 0;  // sink or source index
-  std::string app;
-};
-struct Module {
-  std::string index;
-  std::string name;
-  std::string argument;
-};
+// The entries of pactl's long listing of `what` ("sinks", "sink-inputs",
+// "source-outputs", "modules"): "#" holds the index, and both "Key: value"
+// lines and "key = "value"" properties are kept.
+using Entry = std::map<std::string, std::string>;
+std::vector<Entry> list(const std::string& what);
+// The first entry where key has this value, or an empty one.
+Entry find_entry(const std::string& what, const std::string& key, const std::string& value);
 
-std::vector<Sink> sinks();
-std::vector<Stream> sink_inputs();
-std::vector<Stream> source_outputs();
-std::vector<Module> modules();
 std::string default_sink();
-// Name of the sink with this index, or of the source for source outputs.
-std::string sink_name(std::uint32_t index);
-std::string source_name(std::uint32_t index);
-bool has_sink(const std::string& name);
 int count_sinks(const std::string& name);
-// The sink that the first input with this application name plays to.
+bool has_sink(const std::string& name);
+// The sink the application's first playback stream plays to, or the source
+// its first record stream records; "" when it has none.
 std::string sink_of_app(const std::string& app);
-std::string null_sink_module(const std::string& sink);  // module index or ""
+std::string source_of_app(const std::string& app);
+// The null-sink modules that load a sink of this name.
+std::vector<Entry> null_sinks(const std::string& sink);
 
 class Server {
  public:
@@ -86,7 +74,6 @@ class Server {
                const std::vector<std::string>& extra = {});
   // Any other client program, stopped the same way.
   pid_t client(const std::vector<std::string>& argv);
-  bool running() const { return main_pid_ > 0; }
   Kind kind() const { return kind_; }
   const std::string& dir() const { return dir_; }
   std::string config_dir() const { return dir_ + "/cfg/Velmora"; }
@@ -95,7 +82,6 @@ class Server {
   pid_t protocol_pid() const;
 
  private:
-  bool load_devices();
   Kind kind_;
   std::string dir_;
   pid_t main_pid_ = -1;  // pulseaudio, or dbus-run-session around PipeWire
