@@ -5,12 +5,10 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <chrono>
+#include <cmath>
 #include <functional>
 #include <memory>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -25,11 +23,6 @@ namespace {
 
 using th::Kind;
 
-const char* const kSinkArgs =
-    "sink_name=velmora rate=48000 channels=2 channel_map=front-left,front-right "
-    "sink_properties='device.description=Velmora monitor.channel-volumes=true "
-    "device.icon_name=velmora'";
-
 std::string log_text() {
   std::string all;
   for (const std::string& line : logger::tail(2000)) all += line + "\n";
@@ -38,21 +31,17 @@ std::string log_text() {
 
 int logged(const std::string& text) { return th::count_of(log_text(), text); }
 
-void sleep_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
 bool status_becomes(const std::function<bool(const audio::Status&)>& pred, int ms = 10000) {
   return th::wait_for([&] { return pred(audio::status()); }, ms, 20);
 }
 
 bool routed(const audio::Status& s) { return s.state == 1 && s.routed; }
+bool unrouted(const audio::Status& s) { return s.state == 1 && !s.routed; }
+bool chained(const audio::Status& s) { return s.routed && s.chained && !s.select_output; }
 
-bool default_becomes(const std::string& sink, int ms = 8000) {
-  return th::wait_for([&] { return th::default_sink() == sink; }, ms);
-}
-
-bool plays_to(const std::string& app, const std::string& sink, int ms = 8000) {
-  return th::wait_for([&] { return th::sink_of_app(app) == sink; }, ms);
-}
+using th::default_becomes;
+using th::plays_to;
+using th::sleep_ms;
 
 bool records(const std::string& source) {
   return th::wait_for([&] { return th::source_of_app("Velmora") == source; }, 5000);
@@ -68,12 +57,17 @@ void expect_effect_routing(const std::string& player_app) {
   EXPECT_TRUE(records("velmora.monitor")) << th::source_of_app("Velmora");
 }
 
-// Level at 1 kHz of 1 s of the speakers' monitor, once min_db has been
-// passed there (a freshly routed null sink may deliver silence for a moment).
-std::vector<float> record_arrived(double min_db) {
-  th::wait_for([&] { return th::goertzel_db(th::record("speakers.monitor", 0.25, 0), 0, 1000) > min_db; },
-               8000, 10);
-  return th::record("speakers.monitor", 1.0);
+// Polls 1 s recordings of the speakers' monitor until one meets pred (a
+// freshly routed null sink may deliver silence for a moment, a loaded machine
+// a dropout) and returns the last.
+std::vector<float> record_until(const std::function<bool(const std::vector<float>&)>& pred) {
+  std::vector<float> rec;
+  th::wait_for([&] { return pred(rec = th::record("speakers.monitor", 1.0)); }, 12000, 10);
+  return rec;
+}
+
+double level_db(const std::vector<float>& rec, int channel, double hz = 1000) {
+  return th::goertzel_db(rec, channel, hz);
 }
 
 class EngineServer : public ::testing::TestWithParam<Kind> {
@@ -88,44 +82,35 @@ class EngineServer : public ::testing::TestWithParam<Kind> {
     server_.reset();
   }
 
-  bool up(bool settle_default = true) {
-    if (server_->start(settle_default)) return true;
-    ADD_FAILURE() << th::kind_name(GetParam()) << " did not start:\n" << server_->log_text();
-    return false;
-  }
-
-  static bool run_engine() {
-    audio::set_active(true);
-    return audio::start(true) && status_becomes(routed);
-  }
-
   // A sibling program's output: like this engine's own playback it is not
   // moved by the server when the default changes.
   pid_t sibling_output(const std::string& device) {
     return server_->player("Pellomar", device, {"--no-move"});
   }
 
-  // The sibling's sink in front of ours, made the default.
-  static void sibling_sink_in_front() {
+  // A sibling that plays to the device, with its sink in front as the default.
+  pid_t sibling_beside() {
+    const pid_t sibling = sibling_output("speakers");
     th::pactl({"load-module", "module-null-sink", "sink_name=pellomar", "rate=48000"});
     th::pactl({"set-default-sink", "pellomar"});
+    EXPECT_TRUE(default_becomes("pellomar", 5000));
+    EXPECT_TRUE(plays_to("Pellomar", "speakers", 5000));
+    return sibling;
   }
 
   std::unique_ptr<th::Server> server_;
 };
 
 TEST_P(EngineServer, RoutingSoundMuteDevicesAndServerOutages) {
-  ASSERT_TRUE(up());
+  ASSERT_TRUE(server_->start()) << server_->log_text();
   int fds[2];
   ASSERT_EQ(pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0);
   guard::attach(fds[1]);
-  server_->player("Fremdspieler");  // a 0.25 sine at 1 kHz: -12.04 dBFS
+  server_->player("Fremdspieler");  // a 0.25 sine at 1 kHz
   ASSERT_TRUE(plays_to("Fremdspieler", "speakers"));
   audio::set_params(fx::clean_params());
-  ASSERT_TRUE(run_engine());
-  const std::vector<th::Entry> sink = th::null_sinks("velmora");
-  ASSERT_EQ(sink.size(), 1u);
-  EXPECT_EQ(sink[0].at("Argument"), kSinkArgs);
+  audio::set_active(true);
+  ASSERT_TRUE(audio::start(true) && status_becomes(routed));
   expect_effect_routing("Fremdspieler");
   EXPECT_TRUE(status_becomes([](const audio::Status& s) { return !s.select_output; }, 3000));
   const audio::Status st = audio::status();
@@ -133,11 +118,6 @@ TEST_P(EngineServer, RoutingSoundMuteDevicesAndServerOutages) {
   EXPECT_EQ(st.output, "speakers");
   EXPECT_EQ(st.output_description, "Speakers");
   EXPECT_FALSE(st.output_missing || st.chained);
-  const std::vector<audio::Device> devs = audio::devices();
-  ASSERT_EQ(devs.size(), 2u);
-  EXPECT_EQ(devs[0].name, "speakers");
-  EXPECT_EQ(devs[0].description, "Speakers");
-  EXPECT_EQ(devs[1].name, "headphones");
 
   // The clean chain passes the sine unchanged on both channels, also once the
   // server has killed both streams and the engine has opened them again.
@@ -153,9 +133,13 @@ TEST_P(EngineServer, RoutingSoundMuteDevicesAndServerOutages) {
       EXPECT_TRUE(records("velmora.monitor"));
       EXPECT_TRUE(status_becomes(routed, 5000));
     }
-    const std::vector<float> clean = record_arrived(-13.0);
-    for (int ch = 0; ch < 2; ++ch) EXPECT_NEAR(th::goertzel_db(clean, ch, 1000), -12.04, 0.5) << ch;
-    EXPECT_LT(th::goertzel_db(clean, 0, 2000) - th::goertzel_db(clean, 0, 1000), -60.0);
+    // A 0.25 sine: -12.04 dBFS on both channels, without harmonics.
+    const auto clean = [](const std::vector<float>& r) {
+      return std::fabs(level_db(r, 0) + 12.04) < 0.5 && std::fabs(level_db(r, 1) + 12.04) < 0.5 &&
+             level_db(r, 0, 2000) - level_db(r, 0) < -60;
+    };
+    const std::vector<float> rec = record_until(clean);
+    EXPECT_TRUE(clean(rec)) << level_db(rec, 0) << " " << level_db(rec, 1) << " " << level_db(rec, 0, 2000);
   }
   // The driven tube adds harmonics.
   fx::Params driven = fx::clean_params();
@@ -163,12 +147,10 @@ TEST_P(EngineServer, RoutingSoundMuteDevicesAndServerOutages) {
   driven.knob[fx::kDrive] = 1.0f;
   driven.knob[fx::kBias] = 1.0f;
   audio::set_params(driven);
-  const auto second_harmonic_db = [](const std::vector<float>& b) {
-    return th::goertzel_db(b, 0, 2000) - th::goertzel_db(b, 0, 1000);
+  const auto hot = [](const std::vector<float>& r) {
+    return level_db(r, 0) > -40 && level_db(r, 0, 2000) - level_db(r, 0) > -40;
   };
-  th::wait_for([&] { return second_harmonic_db(th::record("speakers.monitor", 0.25, 0)) > -40; },
-               5000, 10);
-  EXPECT_GT(second_harmonic_db(th::record("speakers.monitor", 1.0)), -40.0);
+  EXPECT_TRUE(hot(record_until(hot)));
 
   // Mute acts on the device; someone muted the virtual sink: unmuting brings both back.
   audio::set_mute(true);
@@ -186,11 +168,9 @@ TEST_P(EngineServer, RoutingSoundMuteDevicesAndServerOutages) {
   // Off puts everything back and meters the device's monitor.
   audio::set_active(false);
   EXPECT_TRUE(th::wait_for([] { return !th::has_sink("velmora"); }, 8000));
-  EXPECT_EQ(th::default_sink(), "speakers");
   EXPECT_TRUE(plays_to("Fremdspieler", "speakers"));
-  EXPECT_EQ(th::sink_of_app("Velmora"), "");
   EXPECT_TRUE(records("speakers.monitor"));
-  EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 1 && !s.routed; }));
+  EXPECT_TRUE(status_becomes(unrouted));
   fx::Meters m;
   EXPECT_TRUE(th::wait_for(
       [&] {
@@ -200,7 +180,6 @@ TEST_P(EngineServer, RoutingSoundMuteDevicesAndServerOutages) {
       5000, 100))
       << m.in_peak_l << " " << m.in_mean_l;
   audio::set_active(true);
-  EXPECT_TRUE(status_becomes(routed));
   expect_effect_routing("Fremdspieler");
   EXPECT_EQ(th::null_sinks("velmora").size(), 1u);
   char buf[256];
@@ -213,7 +192,7 @@ TEST_P(EngineServer, RoutingSoundMuteDevicesAndServerOutages) {
   for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE("round " + std::to_string(i));
     audio::set_active(false);
-    ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 1 && !s.routed; }));
+    ASSERT_TRUE(status_becomes(unrouted));
     ASSERT_TRUE(default_becomes("speakers", 5000));
     audio::set_active(true);
     ASSERT_TRUE(status_becomes(routed));
@@ -252,7 +231,7 @@ TEST_P(EngineServer, RoutingSoundMuteDevicesAndServerOutages) {
   server_->stop();
   EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 2 && !s.routed; }, 8000));
   sleep_ms(700);
-  ASSERT_TRUE(up(false));
+  ASSERT_TRUE(server_->start(false)) << server_->log_text();
   EXPECT_TRUE(status_becomes(routed, 15000));
   EXPECT_TRUE(default_becomes("velmora")) << log_text();
   EXPECT_TRUE(plays_to("Velmora", "speakers"));
@@ -263,7 +242,7 @@ TEST_P(EngineServer, RoutingSoundMuteDevicesAndServerOutages) {
 }
 
 TEST_P(EngineServer, PassiveBesideAnotherInstallationThenGivesUpAFightOverTheDefault) {
-  ASSERT_TRUE(up());
+  ASSERT_TRUE(server_->start()) << server_->log_text();
   server_->player("Fremdspieler");
   const pid_t other = server_->client({"parec", "-d", "speakers.monitor", "--client-name=Velmora",
                                       "--property=application.name=Velmora", "--raw"});
@@ -275,7 +254,6 @@ TEST_P(EngineServer, PassiveBesideAnotherInstallationThenGivesUpAFightOverTheDef
   ASSERT_TRUE(status_becomes([](const audio::Status& s) { return s.state == 3; }, 8000));
   sleep_ms(2500);  // a few passive passes
   EXPECT_EQ(audio::status().state, 3u);
-  EXPECT_FALSE(audio::status().routed);
   EXPECT_EQ(th::default_sink(), "speakers");
   EXPECT_EQ(th::list("sinks").size(), sinks_before);
   EXPECT_EQ(th::sink_of_app("Fremdspieler"), "speakers");
@@ -294,16 +272,16 @@ TEST_P(EngineServer, PassiveBesideAnotherInstallationThenGivesUpAFightOverTheDef
   // would be the fourth takeover within 20 s. The other program resets once
   // the engine has seen its own default arrive (on PipeWire a round through
   // the session manager; a reset inside it reads as a server that refuses).
+  const std::string warning = "Ein anderes Programm stellt das Standardgeraet staendig zurueck";
   int retaken = 0;
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 3; ++i) {
     sleep_ms(400);
     th::pactl({"set-default-sink", "speakers"});
-    retaken += default_becomes("velmora", 2500);
+    th::wait_for([&] { return th::default_sink() == "velmora" || logged(warning) > 0; }, 2500);
+    retaken += th::default_sink() == "velmora";
   }
   EXPECT_EQ(retaken, 2);
-  EXPECT_EQ(th::default_sink(), "speakers");
   EXPECT_TRUE(status_becomes([](const audio::Status& s) { return s.routed && s.select_output; }, 5000));
-  const std::string warning = "Ein anderes Programm stellt das Standardgeraet staendig zurueck";
   EXPECT_EQ(logged(warning), 1) << log_text();
   // Never again, not even long after.
   th::pactl({"set-default-sink", "headphones"});
@@ -313,10 +291,8 @@ TEST_P(EngineServer, PassiveBesideAnotherInstallationThenGivesUpAFightOverTheDef
 }
 
 TEST_P(EngineServer, SiblingThatDoesNotFollowGetsItsDefaultBackAndJoinsLater) {
-  ASSERT_TRUE(up());
-  const pid_t sibling = sibling_output("speakers");
-  sibling_sink_in_front();
-  ASSERT_TRUE(default_becomes("pellomar", 5000));
+  ASSERT_TRUE(server_->start()) << server_->log_text();
+  const pid_t sibling = sibling_beside();
   audio::set_active(true);
   ASSERT_TRUE(audio::start(true));
   // The handover waits 3 s for the sibling, then gives the default back.
@@ -337,8 +313,7 @@ TEST_P(EngineServer, SiblingThatDoesNotFollowGetsItsDefaultBackAndJoinsLater) {
   // default stays with the sibling.
   sibling_output("velmora");
   th::stop_child(sibling);
-  EXPECT_TRUE(status_becomes(
-      [](const audio::Status& s) { return s.routed && s.chained && !s.select_output; }));
+  EXPECT_TRUE(status_becomes(chained));
   EXPECT_EQ(th::default_sink(), "pellomar");
   EXPECT_EQ(th::sink_of_app("Velmora"), "speakers");
   EXPECT_EQ(logged("Kette: Geschwister vorn, Kompressor am Ende"), 1) << log_text();
@@ -346,11 +321,8 @@ TEST_P(EngineServer, SiblingThatDoesNotFollowGetsItsDefaultBackAndJoinsLater) {
 }
 
 TEST_P(EngineServer, SiblingThatFollowsTheDefaultJoinsTheChainOnHandover) {
-  ASSERT_TRUE(up());
-  pid_t sibling = sibling_output("speakers");
-  sibling_sink_in_front();
-  ASSERT_TRUE(default_becomes("pellomar", 5000));
-  ASSERT_TRUE(plays_to("Pellomar", "speakers", 5000));
+  ASSERT_TRUE(server_->start()) << server_->log_text();
+  pid_t sibling = sibling_beside();
   // The sibling's side: it plays to whatever the default is, and puts its own
   // sink back in front as soon as it follows.
   std::atomic<bool> done{false};
@@ -365,9 +337,7 @@ TEST_P(EngineServer, SiblingThatFollowsTheDefaultJoinsTheChainOnHandover) {
   });
   audio::set_active(true);
   ASSERT_TRUE(audio::start(true));
-  EXPECT_TRUE(status_becomes(
-      [](const audio::Status& s) { return s.routed && s.chained && !s.select_output; }, 15000))
-      << log_text();
+  EXPECT_TRUE(status_becomes(chained, 15000)) << log_text();
   done = true;
   follower.join();
   EXPECT_EQ(th::default_sink(), "pellomar");
@@ -381,8 +351,6 @@ TEST_P(EngineServer, SiblingThatFollowsTheDefaultJoinsTheChainOnHandover) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, EngineServer, ::testing::Values(Kind::pulse, Kind::pipewire),
-                         [](const ::testing::TestParamInfo<Kind>& i) {
-                           return std::string(th::kind_name(i.param));
-                         });
+                         ::testing::PrintToStringParamName());
 
 }  // namespace

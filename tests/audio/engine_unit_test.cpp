@@ -1,7 +1,7 @@
 // The engine's pieces that need no sound server: the capture path (latency
-// cap, allocation, parameter hand-over, pass-through meters), the guard's
-// process, and the engine's threads without a server (also the thread
-// sanitizer's subject).
+// cap, allocation, parameter hand-over, pass-through meters), publishing, the
+// guard's process, and the engine's threads without a server (also the
+// thread sanitizer's subject).
 #include <sys/wait.h>
 
 #include <cerrno>
@@ -106,9 +106,37 @@ TEST(AudioCapture, MeteringPathFeedsPassThroughMetersWithoutAllocating) {
   EXPECT_NEAR(m.in_mean_r, 0.4 * 2 / M_PI, 1e-3);
   EXPECT_NEAR(m.in_peak_l, 0.8, 1e-3);
   EXPECT_NEAR(m.out_peak_r, 0.4, 1e-3);
-  // Read and cleared: the next call has nothing of its own.
+  // Read and cleared: the next reading covers only what came after.
+  const std::vector<float> quiet = sine_block(480, 0.1f);
+  handle_block(quiet.data(), quiet.size() * sizeof(float));
   audio::take_meters(&m);
-  EXPECT_FALSE(m.fresh && m.in_peak_l > 0.5f);
+  EXPECT_NEAR(m.in_peak_l, 0.1, 1e-3);
+  EXPECT_NEAR(m.in_mean_l, 0.1 * 2 / M_PI, 1e-3);
+}
+
+// What a pass publishes: the real devices (a missing description reads as the
+// name), whether the sound's way is muted, the virtual sink's part included,
+// and whether a sibling (not just any program) plays into us.
+TEST(AudioRouting, PublishListsDevicesReadsMuteAndFindsTheChain) {
+  Snapshot s;
+  s.complete = true;
+  s.sinks = {{1, "speakers", "Speakers", 11, false},
+             {2, "velmora", "Velmora", 12, true},
+             {3, "pellomar", "", 13, false},
+             {4, "usb", "", 14, false}};
+  s.inputs = {{20, 2, 7, false, false}};  // a program playing into us
+  publish(s, "speakers", false, true, false);
+  const std::vector<audio::Device> d = audio::devices();
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_EQ(d[0].name, "speakers");
+  EXPECT_EQ(d[1].description, "usb");
+  EXPECT_TRUE(audio::status().muted);
+  EXPECT_FALSE(audio::status().chained);
+  s.inputs[0].sibling = true;
+  publish(s, "speakers", false, true, false);
+  EXPECT_TRUE(audio::status().chained);
+  publish(s, "speakers", false, false, false);
+  EXPECT_FALSE(audio::status().muted);  // not routed: the virtual sink is out of the way
 }
 
 TEST(Guard, ForkedGuardEndsOnQuitWithoutServerAndIsReaped) {

@@ -2,16 +2,10 @@
 // same server: the orderly end, the guard's restore after SIGKILL (and its
 // silence when nothing was taken over), a leftover sink of a killed run, the
 // end against a stopped server, --no-takeover and the device listing.
-#include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
-#include <memory>
-#include <string>
-#include <thread>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -20,8 +14,7 @@
 namespace {
 
 using th::Kind;
-
-void sleep_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+using th::sleep_ms;
 
 bool effect_in_place() {
   return th::default_sink() == "velmora" && th::sink_of_app("Fremdspieler") == "velmora" &&
@@ -39,69 +32,48 @@ std::string device_line(const char* mark, const std::string& name, const std::st
   return buf;
 }
 
-class ProcessServer : public ::testing::TestWithParam<Kind> {
- protected:
-  void SetUp() override { server_ = std::make_unique<th::Server>(GetParam()); }
-
-  void TearDown() override {
-    for (pid_t p : programs_) th::stop_child(p);
-    for (pid_t g : guards_) {
-      if (th::pid_alive(g)) kill(g, SIGKILL);
-    }
-    server_.reset();
+// Kills a run, or ends it with SIGTERM and expects exit code 0.
+void end(pid_t pid, int sig) {
+  kill(pid, sig);
+  int status = 0;
+  ASSERT_TRUE(th::wait_for([&] { return th::reaped(pid, &status); }, 10000));
+  if (sig == SIGTERM) {
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
+}
 
-  // Starts the program and waits for its guard; with effect_on also for the
-  // routing to stand.
-  pid_t program(const std::vector<std::string>& args, bool effect_on = true) {
-    std::vector<std::string> argv{VLM_BINARY};
-    argv.insert(argv.end(), args.begin(), args.end());
-    const pid_t pid = th::spawn(argv, server_->dir() + "/program.out");
-    programs_.push_back(pid);
-    guard_ = -1;
-    th::wait_for([&] { return !th::children_of(pid).empty(); }, 5000, 10);
-    if (!th::children_of(pid).empty()) guard_ = th::children_of(pid).front();
-    EXPECT_GT(guard_, 0);
-    guards_.push_back(guard_);
+bool gone(pid_t pid, int ms = 3000) {
+  return th::wait_for([pid] { return !th::pid_alive(pid); }, ms);
+}
+
+using ProcessServer = ::testing::TestWithParam<Kind>;
+
+TEST_P(ProcessServer, EndsCrashesLeftoversStoppedServerAndListing) {
+  th::Server server(GetParam());
+  ASSERT_TRUE(server.start()) << server.log_text();
+  const auto log = [&] { return th::read_file(server.config_dir() + "/Velmora.log"); };
+  // Starts the program (stopped with the server if the test does not) and
+  // finds its guard; with effect_on it also waits for the routing to stand.
+  pid_t guard = -1;
+  const auto program = [&](std::vector<std::string> args, bool effect_on = true) {
+    args.insert(args.begin(), VLM_BINARY);
+    const pid_t pid = server.client(args);
+    EXPECT_TRUE(th::wait_for([&] { return !th::children_of(pid).empty(); }, 5000, 10));
+    guard = th::children_of(pid).empty() ? -1 : th::children_of(pid).front();
     if (effect_on) {
       EXPECT_TRUE(th::wait_for(effect_in_place, 10000)) << log();
     }
     return pid;
-  }
-
-  // Kills a run, or ends it with SIGTERM and expects exit code 0.
-  static void end(pid_t pid, int sig) {
-    kill(pid, sig);
-    int status = 0;
-    ASSERT_TRUE(th::wait_for([&] { return th::reaped(pid, &status); }, 10000));
-    if (sig == SIGTERM) {
-      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-  }
-
-  bool guard_gone(int ms = 3000) const {
-    return th::wait_for([g = guard_] { return !th::pid_alive(g); }, ms);
-  }
-
-  std::string log() const { return th::read_file(server_->config_dir() + "/Velmora.log"); }
-
-  std::unique_ptr<th::Server> server_;
-  std::vector<pid_t> programs_;
-  std::vector<pid_t> guards_;
-  pid_t guard_ = -1;
-};
-
-TEST_P(ProcessServer, EndsCrashesLeftoversStoppedServerAndListing) {
-  ASSERT_TRUE(server_->start()) << server_->log_text();
-  server_->player("Fremdspieler");
-  ASSERT_TRUE(th::wait_for([] { return th::sink_of_app("Fremdspieler") == "speakers"; }, 5000));
+  };
+  server.player("Fremdspieler");
+  ASSERT_TRUE(th::plays_to("Fremdspieler", "speakers"));
 
   // A listing beside the running program (a separate run with a
   // configuration of its own) lists and changes nothing.
   pid_t pid = program({"--headless"});
   int code = -1;
   std::string out =
-      th::run({"env", "XDG_CONFIG_HOME=" + server_->dir() + "/cfg2", VLM_BINARY, "--devices"}, &code);
+      th::run({"env", "XDG_CONFIG_HOME=" + server.dir() + "/cfg2", VLM_BINARY, "--devices"}, &code);
   EXPECT_EQ(code, 0);
   EXPECT_EQ(out, device_line("*", "speakers", "Speakers") + device_line(" ", "headphones", "Headphones"));
   sleep_ms(300);
@@ -111,10 +83,10 @@ TEST_P(ProcessServer, EndsCrashesLeftoversStoppedServerAndListing) {
   end(pid, SIGTERM);
   EXPECT_TRUE(restored()) << th::default_sink();
   EXPECT_EQ(th::sink_of_app("Velmora") + th::source_of_app("Velmora"), "");
-  EXPECT_TRUE(guard_gone());
+  EXPECT_TRUE(gone(guard));
   EXPECT_NE(log().find("Virtuelle Senke abgebaut"), std::string::npos) << log();
   EXPECT_NE(log().find("INFO  Beendet"), std::string::npos) << log();
-  EXPECT_FALSE(th::read_file(server_->config_dir() + "/settings.dat").empty());
+  EXPECT_FALSE(th::read_file(server.config_dir() + "/settings.dat").empty());
 
   // SIGKILL while on: the guard repairs, every time.
   for (int round = 0; round < 5 && !HasFailure(); ++round) {
@@ -123,14 +95,14 @@ TEST_P(ProcessServer, EndsCrashesLeftoversStoppedServerAndListing) {
     EXPECT_TRUE(th::wait_for(
         [] { return th::default_sink() == "speakers" && !th::has_sink("velmora"); }, 1000));
     EXPECT_TRUE(th::wait_for(restored, 2000)) << th::default_sink();
-    EXPECT_TRUE(guard_gone());
+    EXPECT_TRUE(gone(guard));
   }
 
   // Guard first, then the program: nobody restores, and the next run adopts
   // the leftover sink instead of loading a second one.
   pid = program({"--headless"});
-  kill(guard_, SIGKILL);
-  ASSERT_TRUE(guard_gone());
+  kill(guard, SIGKILL);
+  ASSERT_TRUE(gone(guard));
   end(pid, SIGKILL);
   sleep_ms(300);
   const std::string leftover = th::null_sinks("velmora").at(0).at("#");
@@ -146,28 +118,28 @@ TEST_P(ProcessServer, EndsCrashesLeftoversStoppedServerAndListing) {
   // long, does not take its silence for "nothing to restore", and the guard
   // puts the routing back once it answers again.
   pid = program({"--headless"});
-  const pid_t server = server_->protocol_pid();
-  ASSERT_GT(server, 1);
-  kill(server, SIGSTOP);
+  const pid_t protocol = server.protocol_pid();
+  ASSERT_GT(protocol, 1);
+  kill(protocol, SIGSTOP);
   const auto t0 = std::chrono::steady_clock::now();
   kill(pid, SIGTERM);
   int status = 0;
   const bool ended = th::wait_for([&] { return th::reaped(pid, &status); }, 8000);
   const auto took = std::chrono::steady_clock::now() - t0;
-  const bool guard_waiting = th::pid_alive(guard_);
-  kill(server, SIGCONT);
+  const bool guard_waiting = th::pid_alive(guard);
+  kill(protocol, SIGCONT);
   ASSERT_TRUE(ended);
   EXPECT_LT(took, std::chrono::milliseconds(4500));
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_TRUE(guard_waiting);
   EXPECT_TRUE(th::wait_for(restored, 5000)) << th::default_sink() << "\n" << log();
-  EXPECT_TRUE(guard_gone());
+  EXPECT_TRUE(gone(guard));
   EXPECT_EQ(th::count_of(log(), "Waechter: Tonweg zurueckgestellt"), 1) << log();
 
   // Without takeover the virtual sink is there, but the default and the other
   // program's stream stay where they are.
   pid = program({"--headless", "--no-takeover"}, false);
-  EXPECT_TRUE(th::wait_for([] { return th::sink_of_app("Velmora") == "speakers"; }, 10000));
+  EXPECT_TRUE(th::plays_to("Velmora", "speakers", 10000));
   sleep_ms(1000);
   EXPECT_TRUE(th::has_sink("velmora"));
   EXPECT_EQ(th::default_sink(), "speakers");
@@ -178,16 +150,15 @@ TEST_P(ProcessServer, EndsCrashesLeftoversStoppedServerAndListing) {
   // SIGKILL while off (metering only): the guard leaves the server alone,
   // here with the default on headphones, which a restore would change.
   th::pactl({"set-default-sink", "headphones"});
-  ASSERT_TRUE(th::wait_for([] { return th::default_sink() == "headphones"; }, 3000));
+  ASSERT_TRUE(th::default_becomes("headphones", 3000));
   for (int round = 0; round < 5 && !HasFailure(); ++round) {
     SCOPED_TRACE("SIGKILL while off, round " + std::to_string(round));
     pid = program({"--headless", "--off"}, false);
-    ASSERT_TRUE(th::wait_for([] { return th::source_of_app("Velmora") == "headphones.monitor"; }, 10000))
-        << th::source_of_app("Velmora");
+    ASSERT_TRUE(th::wait_for([] { return th::source_of_app("Velmora") == "headphones.monitor"; }, 10000));
     sleep_ms(200);
     const std::size_t sinks = th::list("sinks").size(), modules = th::list("modules").size();
     end(pid, SIGKILL);
-    EXPECT_TRUE(guard_gone(1000));
+    EXPECT_TRUE(gone(guard, 1000));
     sleep_ms(300);
     EXPECT_EQ(th::default_sink(), "headphones");
     EXPECT_EQ(th::list("sinks").size(), sinks);
@@ -196,8 +167,8 @@ TEST_P(ProcessServer, EndsCrashesLeftoversStoppedServerAndListing) {
 
   // The listing marks the followed device, hides the reserved names and
   // leaves a leftover sink of ours alone.
-  for (const char* sink : {"pellomar", "brisolde", "tarnquist", "usb_dac", "velmora"}) {
-    th::pactl({"load-module", "module-null-sink", std::string("sink_name=") + sink});
+  for (const std::string sink : {"pellomar", "brisolde", "tarnquist", "usb_dac", "velmora"}) {
+    th::pactl({"load-module", "module-null-sink", "sink_name=" + sink, "rate=48000"});
   }
   ASSERT_TRUE(th::wait_for([] { return th::has_sink("usb_dac") && th::has_sink("velmora"); }, 5000));
   const std::string usb_desc = th::find_entry("sinks", "Name", "usb_dac")["Description"];
@@ -206,17 +177,15 @@ TEST_P(ProcessServer, EndsCrashesLeftoversStoppedServerAndListing) {
   EXPECT_EQ(out, device_line(" ", "speakers", "Speakers") + device_line("*", "headphones", "Headphones") +
                      device_line(" ", "usb_dac", usb_desc.empty() ? "usb_dac" : usb_desc));
   EXPECT_EQ(th::default_sink(), "headphones");
-  EXPECT_EQ(th::count_sinks("velmora"), 1);
+  EXPECT_EQ(th::null_sinks("velmora").size(), 1u);
 
-  server_->stop();
+  server.stop();
   out = th::run({VLM_BINARY, "--devices"}, &code);
   EXPECT_EQ(code, 1);
   EXPECT_EQ(out, "Kein Tonserver erreichbar.\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, ProcessServer, ::testing::Values(Kind::pulse, Kind::pipewire),
-                         [](const ::testing::TestParamInfo<Kind>& i) {
-                           return std::string(th::kind_name(i.param));
-                         });
+                         ::testing::PrintToStringParamName());
 
 }  // namespace

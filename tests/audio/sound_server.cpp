@@ -43,34 +43,6 @@ struct Argv {
   _exit(127);
 }
 
-// Starts argv with its standard output on a pipe and reads that until its
-// end, until `limit` bytes or until ms have passed; *pid receives the child.
-std::string read_child(const std::vector<std::string>& argv, std::size_t limit, int ms,
-                       pid_t* pid) {
-  int fds[2];
-  *pid = -1;
-  if (::pipe2(fds, O_CLOEXEC) != 0) return {};
-  const Argv args(argv);
-  *pid = ::fork();
-  if (*pid == 0) exec_child(args, fds[1], -1);
-  ::close(fds[1]);
-  ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
-  std::string out;
-  char buf[16384];
-  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
-  while (out.size() < limit && Clock::now() < end) {
-    const ssize_t n = ::read(fds[0], buf, sizeof buf);
-    if (n == 0) break;
-    if (n > 0) {
-      out.append(buf, static_cast<std::size_t>(n));
-    } else {
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-  }
-  ::close(fds[0]);
-  return out;
-}
-
 std::string trim(const std::string& s) {
   const std::size_t a = s.find_first_not_of(" \t");
   const std::size_t b = s.find_last_not_of(" \t\r\n");
@@ -103,10 +75,6 @@ bool group_runs(pid_t group) {
   return false;
 }
 
-std::string null_sink_args(const std::string& name, const std::string& description) {
-  return "sink_name=" + name + " rate=48000 sink_properties=device.description=" + description;
-}
-
 }  // namespace
 
 const char* kind_name(Kind k) { return k == Kind::pulse ? "PulseAudio" : "PipeWire"; }
@@ -116,9 +84,11 @@ bool wait_for(const std::function<bool()>& pred, int ms, int step_ms) {
   for (;;) {
     if (pred()) return true;
     if (Clock::now() >= end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(step_ms));
+    sleep_ms(step_ms);
   }
 }
+
+void sleep_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 pid_t spawn(const std::vector<std::string>& argv, const std::string& out_file) {
   const int out = ::open(out_file.empty() ? "/dev/null" : out_file.c_str(),
@@ -138,7 +108,7 @@ bool reaped(pid_t pid, int* status) {
 }
 
 void stop_child(pid_t pid, int sig, int ms) {
-  if (pid <= 0) return;
+  if (pid <= 0 || reaped(pid)) return;  // a reaped id may belong to someone else by now
   ::kill(pid, sig);
   if (wait_for([pid] { return reaped(pid); }, ms, 20)) return;
   ::kill(pid, SIGKILL);
@@ -159,15 +129,30 @@ std::vector<pid_t> children_of(pid_t pid) {
   return out;
 }
 
-std::string run(const std::vector<std::string>& argv, int* exit_code) {
-  pid_t pid;
-  const std::string out = read_child(argv, std::string::npos, 10000, &pid);
+std::string run(const std::vector<std::string>& argv, int* exit_code, std::size_t limit) {
+  int fds[2];
+  if (::pipe2(fds, O_CLOEXEC) != 0) return {};
+  const Argv args(argv);
+  const pid_t pid = ::fork();
+  if (pid == 0) exec_child(args, fds[1], -1);
+  ::close(fds[1]);
+  ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
+  std::string out;
+  char buf[16384];
+  const Clock::time_point end = Clock::now() + std::chrono::seconds(10);
+  for (ssize_t n = 1; n != 0 && out.size() < limit && Clock::now() < end;) {
+    n = ::read(fds[0], buf, sizeof buf);
+    if (n > 0) out.append(buf, static_cast<std::size_t>(n));
+    if (n < 0) sleep_ms(5);
+  }
+  ::close(fds[0]);
+  if (out.size() >= limit) ::kill(pid, SIGTERM);
   int st = 0;
   if (pid > 0 && !wait_for([&] { return reaped(pid, &st); }, 2000, 5)) {
     ::kill(pid, SIGKILL);
     ::waitpid(pid, &st, 0);
   }
-  if (exit_code) *exit_code = pid > 0 && WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  if (exit_code) *exit_code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
   return out;
 }
 
@@ -209,13 +194,7 @@ Entry find_entry(const std::string& what, const std::string& key, const std::str
 
 std::string default_sink() { return trim(pactl({"get-default-sink"})); }
 
-int count_sinks(const std::string& name) {
-  int n = 0;
-  for (Entry& s : list("sinks")) n += s["Name"] == name;
-  return n;
-}
-
-bool has_sink(const std::string& name) { return count_sinks(name) > 0; }
+bool has_sink(const std::string& name) { return !find_entry("sinks", "Name", name).empty(); }
 
 std::string sink_of_app(const std::string& app) {
   Entry in = find_entry("sink-inputs", "application.name", app);
@@ -225,6 +204,14 @@ std::string sink_of_app(const std::string& app) {
 std::string source_of_app(const std::string& app) {
   Entry out = find_entry("source-outputs", "application.name", app);
   return out.empty() ? "" : find_entry("sources", "#", out["Source"])["Name"];
+}
+
+bool default_becomes(const std::string& sink, int ms) {
+  return wait_for([&] { return default_sink() == sink; }, ms);
+}
+
+bool plays_to(const std::string& app, const std::string& sink, int ms) {
+  return wait_for([&] { return sink_of_app(app) == sink; }, ms);
 }
 
 std::vector<Entry> null_sinks(const std::string& sink) {
@@ -255,23 +242,22 @@ Server::Server(Kind kind) : kind_(kind) {
 }
 
 Server::~Server() {
-  for (pid_t p : players_) stop_child(p);
   stop();
   run({"rm", "-rf", dir_});
 }
 
 bool Server::start(bool settle_default) {
-  const std::string speakers = null_sink_args("speakers", "Speakers");
-  const std::string headphones = null_sink_args("headphones", "Headphones");
+  const std::vector<std::string> devices{
+      "sink_name=speakers rate=48000 sink_properties=device.description=Speakers",
+      "sink_name=headphones rate=48000 sink_properties=device.description=Headphones"};
   if (kind_ == Kind::pulse) {
-    write_file(dir_ + "/pa.conf",
-               "load-module module-native-protocol-unix auth-anonymous=1\n"
-               "load-module module-null-sink " + speakers + "\n" +
-               "load-module module-null-sink " + headphones + "\n" +
-               "set-default-sink speakers\n");
-    main_pid_ = spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                       "--system=no", "--disallow-exit", "--log-target=stderr", "-F",
-                       dir_ + "/pa.conf"},
+    // The devices are there before the first client is served.
+    write_file(dir_ + "/pa.conf", "load-module module-native-protocol-unix auth-anonymous=1\n"
+                                  "load-module module-null-sink " + devices[0] + "\n" +
+                                  "load-module module-null-sink " + devices[1] + "\n" +
+                                  "set-default-sink speakers\n");
+    main_pid_ = spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=no",
+                       "--disallow-exit", "--log-target=stderr", "-F", dir_ + "/pa.conf"},
                       dir_ + "/server.log");
   } else {
     // One session bus for the three daemons. The session manager and the
@@ -292,23 +278,18 @@ bool Server::start(bool settle_default) {
     return code == 0;
   };
   if (!wait_for(answers, 10000)) return false;
+  const auto both = [] { return has_sink("speakers") && has_sink("headphones"); };
   if (kind_ == Kind::pipewire) {
-    for (const std::string& args : {speakers, headphones}) {
-      pactl({"load-module", "module-null-sink", args}, &code);
-      if (code != 0) return false;
-    }
-    if (!wait_for([] { return has_sink("speakers") && has_sink("headphones"); }, 5000)) return false;
+    for (const std::string& args : devices) pactl({"load-module", "module-null-sink", args}, &code);
+    if (!wait_for(both, 5000)) return false;
     pactl({"set-default-sink", "speakers"});
   }
-  return wait_for(
-      [&] {
-        return has_sink("speakers") && has_sink("headphones") &&
-               (!settle_default || default_sink() == "speakers");
-      },
-      5000);
+  return wait_for(both, 5000) && (!settle_default || default_becomes("speakers", 5000));
 }
 
 void Server::stop() {
+  for (pid_t p : players_) stop_child(p);
+  players_.clear();
   if (main_pid_ <= 0) return;
   const pid_t group = main_pid_;
   ::kill(-group, SIGTERM);
@@ -343,11 +324,9 @@ pid_t Server::protocol_pid() const {
 std::vector<float> record(const std::string& source, double seconds, double skip_seconds) {
   const std::size_t skip = static_cast<std::size_t>(skip_seconds * 48000) * 2 * sizeof(float);
   const std::size_t want = skip + static_cast<std::size_t>(seconds * 48000) * 2 * sizeof(float);
-  pid_t pid;
-  std::string raw = read_child({"parec", "-d", source, "--raw", "--format=float32le", "--rate=48000",
-                                "--channels=2", "--latency-msec=20"},
-                               want, static_cast<int>((seconds + skip_seconds) * 1000) + 5000, &pid);
-  stop_child(pid, SIGTERM, 2000);
+  std::string raw = run({"parec", "-d", source, "--raw", "--format=float32le", "--rate=48000",
+                         "--channels=2", "--latency-msec=20"},
+                        nullptr, want);
   raw.resize(std::min(raw.size(), want) / 8 * 8);
   raw.erase(0, std::min(skip, raw.size()));
   std::vector<float> out(raw.size() / sizeof(float));

@@ -22,9 +22,10 @@ inline void PrintTo(Kind k, std::ostream* os) { *os << kind_name(k); }
 
 // Polls pred every step_ms until it holds or ms have passed.
 bool wait_for(const std::function<bool()>& pred, int ms, int step_ms = 50);
+void sleep_ms(int ms);
 
-// Starts argv[0] (searched in PATH) in a process group of its own, with stdin
-// from /dev/null and stdout and stderr appended to out_file (or /dev/null).
+// Starts argv[0] (from PATH) in a process group of its own; stdin from
+// /dev/null, stdout and stderr appended to out_file (or /dev/null).
 pid_t spawn(const std::vector<std::string>& argv, const std::string& out_file = "");
 // True once the child has exited; *status receives the wait status.
 bool reaped(pid_t pid, int* status = nullptr);
@@ -34,25 +35,27 @@ void stop_child(pid_t pid, int sig = SIGTERM, int ms = 3000);
 bool pid_alive(pid_t pid);
 std::vector<pid_t> children_of(pid_t pid);
 
-// Runs a command to completion (at most 10 s) and returns its standard output.
-std::string run(const std::vector<std::string>& argv, int* exit_code = nullptr);
+// Runs a command to completion (at most 10 s, or until it wrote `limit` bytes)
+// and returns its standard output.
+std::string run(const std::vector<std::string>& argv, int* exit_code = nullptr,
+                std::size_t limit = std::string::npos);
 std::string pactl(const std::vector<std::string>& args, int* exit_code = nullptr);
 
-// The entries of pactl's long listing of `what` ("sinks", "sink-inputs",
-// "source-outputs", "modules"): "#" holds the index, and both "Key: value"
-// lines and "key = "value"" properties are kept.
+// pactl's long listing of `what` ("sinks", "sink-inputs", ...), one map per
+// entry: "#" holds its index, with "Key: value" lines and "key = "value"" properties.
 using Entry = std::map<std::string, std::string>;
 std::vector<Entry> list(const std::string& what);
 // The first entry where key has this value, or an empty one.
 Entry find_entry(const std::string& what, const std::string& key, const std::string& value);
 
 std::string default_sink();
-int count_sinks(const std::string& name);
 bool has_sink(const std::string& name);
-// The sink the application's first playback stream plays to, or the source
-// its first record stream records; "" when it has none.
+// Where the application's first playback (record) stream plays to (records
+// from); "" when it has none.
 std::string sink_of_app(const std::string& app);
 std::string source_of_app(const std::string& app);
+bool default_becomes(const std::string& sink, int ms = 8000);
+bool plays_to(const std::string& app, const std::string& sink, int ms = 8000);
 // The null-sink modules that load a sink of this name.
 std::vector<Entry> null_sinks(const std::string& sink);
 
@@ -68,13 +71,11 @@ class Server {
   // "speakers" (a running engine may take it over at once).
   bool start(bool settle_default = true);
   void stop();
-  // Starts the test player as "another program" with this application name
-  // (on `device` when given); the server stops it before itself.
+  // Starts a client program, or the test player as "another program" with this
+  // application name (on `device` when given); stop() ends them first.
+  pid_t client(const std::vector<std::string>& argv);
   pid_t player(const std::string& app, const std::string& device = "",
                const std::vector<std::string>& extra = {});
-  // Any other client program, stopped the same way.
-  pid_t client(const std::vector<std::string>& argv);
-  Kind kind() const { return kind_; }
   const std::string& dir() const { return dir_; }
   std::string config_dir() const { return dir_ + "/cfg/Velmora"; }
   std::string log_text() const;  // what the servers wrote to their logs
