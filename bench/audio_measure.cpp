@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "bench/proc_cpu.h"
-#include "tests/audio/clicks.h"
+#include "bench/clicks.h"
 #include "tests/audio/sound_server.h"
 
 namespace {
@@ -53,7 +53,7 @@ double quantile(std::vector<double> v, double q) {
 // Delays in ms of each effect-path click (left) behind its direct twin (right)
 // in a few seconds recorded from the device's monitor.
 std::vector<double> click_delays_ms(double seconds) {
-  return th::click_delays_ms(th::record("speakers.monitor", seconds));
+  return bench::click_delays_ms(th::record("speakers.monitor", seconds));
 }
 
 // A process that only burns the processor, at the lowest priority.

@@ -1,19 +1,17 @@
 #include "tests/audio/sound_server.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <thread>
 
@@ -21,8 +19,6 @@ namespace th {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-void sleep_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 // After fork only async-signal-safe calls: other threads of the test (the
 // engine's) may hold the allocator's lock at the moment of the fork.
@@ -40,53 +36,133 @@ struct Argv {
   ::dup2(in, 0);
   ::dup2(out_fd, 1);
   ::dup2(err_fd, 2);
-  // A fresh process group: a terminal interrupt for the test does not reach it.
+  // A fresh process group: a terminal interrupt for the test does not reach
+  // it, and the server's daemons can be stopped together.
   ::setpgid(0, 0);
   ::execvp(argv.ptrs[0], argv.ptrs.data());
   _exit(127);
 }
 
-// Starts argv with its standard output on a pipe and reads that until its
-// end, until `limit` bytes or until ms have passed; *pid receives the child.
-std::string read_child(const std::vector<std::string>& argv, std::size_t limit, int ms,
-                       pid_t* pid) {
+std::string trim(const std::string& s) {
+  const std::size_t a = s.find_first_not_of(" \t");
+  const std::size_t b = s.find_last_not_of(" \t\r\n");
+  return a == std::string::npos ? "" : s.substr(a, b - a + 1);
+}
+
+void write_file(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::trunc) << text;
+}
+
+// State and process group from /proc/<pid>/stat; false when it is gone.
+bool proc_stat(const std::string& pid, char* state, int* group) {
+  const std::string stat = read_file("/proc/" + pid + "/stat");
+  const std::size_t p = stat.rfind(')');
+  int parent = 0;
+  return p != std::string::npos &&
+         std::sscanf(stat.c_str() + p + 1, " %c %d %d", state, &parent, group) == 3;
+}
+
+// Whether a process of this group still runs (a zombie no longer does).
+bool group_runs(pid_t group) {
+  std::error_code ec;
+  for (const auto& e : std::filesystem::directory_iterator("/proc", ec)) {
+    char state = 0;
+    int g = 0;
+    if (proc_stat(e.path().filename().string(), &state, &g) && g == group && state != 'Z') {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+const char* kind_name(Kind k) { return k == Kind::pulse ? "PulseAudio" : "PipeWire"; }
+
+bool wait_for(const std::function<bool()>& pred, int ms, int step_ms) {
+  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
+  for (;;) {
+    if (pred()) return true;
+    if (Clock::now() >= end) return false;
+    sleep_ms(step_ms);
+  }
+}
+
+void sleep_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+pid_t spawn(const std::vector<std::string>& argv, const std::string& out_file) {
+  const int out = ::open(out_file.empty() ? "/dev/null" : out_file.c_str(),
+                         O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+  const Argv args(argv);
+  const pid_t pid = ::fork();
+  if (pid == 0) exec_child(args, out, out);
+  ::close(out);
+  return pid;
+}
+
+bool reaped(pid_t pid, int* status) {
+  int st = 0;
+  const pid_t r = ::waitpid(pid, &st, WNOHANG);
+  if (r == pid && status) *status = st;
+  return r == pid || (r < 0 && errno == ECHILD);
+}
+
+void stop_child(pid_t pid, int sig, int ms) {
+  if (pid <= 0 || reaped(pid)) return;  // a reaped id may belong to someone else by now
+  ::kill(pid, sig);
+  if (wait_for([pid] { return reaped(pid); }, ms, 20)) return;
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, nullptr, 0);
+}
+
+bool pid_alive(pid_t pid) {
+  char state = 0;
+  int group = 0;
+  return proc_stat(std::to_string(pid), &state, &group) && state != 'Z';
+}
+
+std::vector<pid_t> children_of(pid_t pid) {
+  std::istringstream in(read_file("/proc/" + std::to_string(pid) + "/task/" +
+                                  std::to_string(pid) + "/children"));
+  std::vector<pid_t> out;
+  for (pid_t c; in >> c;) out.push_back(c);
+  return out;
+}
+
+std::string run(const std::vector<std::string>& argv, int* exit_code, std::size_t limit) {
   int fds[2];
-  *pid = -1;
   if (::pipe2(fds, O_CLOEXEC) != 0) return {};
   const Argv args(argv);
-  *pid = ::fork();
-  if (*pid == 0) exec_child(args, fds[1], -1);
+  const pid_t pid = ::fork();
+  if (pid == 0) exec_child(args, fds[1], -1);
   ::close(fds[1]);
   ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
   std::string out;
   char buf[16384];
-  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
-  while (out.size() < limit && Clock::now() < end) {
-    const ssize_t n = ::read(fds[0], buf, sizeof buf);
-    if (n > 0) {
-      out.append(buf, static_cast<std::size_t>(n));
-    } else if (n == 0) {
-      break;
-    } else {
-      sleep_ms(5);
-    }
+  const Clock::time_point end = Clock::now() + std::chrono::seconds(10);
+  for (ssize_t n = 1; n != 0 && out.size() < limit && Clock::now() < end;) {
+    n = ::read(fds[0], buf, sizeof buf);
+    if (n > 0) out.append(buf, static_cast<std::size_t>(n));
+    if (n < 0) sleep_ms(5);
   }
   ::close(fds[0]);
+  if (out.size() >= limit) ::kill(pid, SIGTERM);
+  int st = 0;
+  if (pid > 0 && !wait_for([&] { return reaped(pid, &st); }, 2000, 5)) {
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &st, 0);
+  }
+  if (exit_code) *exit_code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
   return out;
 }
 
-std::string trim(const std::string& s) {
-  std::size_t a = s.find_first_not_of(" \t");
-  std::size_t b = s.find_last_not_of(" \t\r\n");
-  return a == std::string::npos ? "" : s.substr(a, b - a + 1);
+std::string pactl(const std::vector<std::string>& args, int* exit_code) {
+  std::vector<std::string> argv{"pactl"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return run(argv, exit_code);
 }
 
-std::uint32_t to_u32(const std::string& s) { return static_cast<std::uint32_t>(std::strtoul(s.c_str(), nullptr, 10)); }
-
-// pactl's long listing, one map per entry: "#" holds the entry's index, and
-// both "Key: value" lines and "key = "value"" properties are kept.
-using Entry = std::map<std::string, std::string>;
-std::vector<Entry> listing(const std::string& what) {
+std::vector<Entry> list(const std::string& what) {
   std::vector<Entry> out;
   std::istringstream in(pactl({"list", what}));
   for (std::string line; std::getline(in, line);) {
@@ -109,152 +185,43 @@ std::vector<Entry> listing(const std::string& what) {
   return out;
 }
 
-std::vector<Stream> streams(const std::string& what, const char* device_key) {
-  std::vector<Stream> out;
-  for (Entry& e : listing(what)) {
-    out.push_back({to_u32(e["#"]), to_u32(e[device_key]), e["application.name"]});
+Entry find_entry(const std::string& what, const std::string& key, const std::string& value) {
+  for (Entry& e : list(what)) {
+    if (e[key] == value) return e;
   }
-  return out;
-}
-
-void write_file(const std::string& path, const std::string& text) {
-  std::ofstream f(path, std::ios::trunc);
-  f << text;
-}
-
-}  // namespace
-
-const char* kind_name(Kind k) { return k == Kind::pulse ? "PulseAudio" : "PipeWire"; }
-
-bool wait_for(const std::function<bool()>& pred, int ms, int step_ms) {
-  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
-  for (;;) {
-    if (pred()) return true;
-    if (Clock::now() >= end) return false;
-    sleep_ms(step_ms);
-  }
-}
-
-pid_t spawn(const std::vector<std::string>& argv, const std::string& out_file) {
-  const int out = ::open(out_file.empty() ? "/dev/null" : out_file.c_str(),
-                         O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
-  const Argv args(argv);
-  const pid_t pid = ::fork();
-  if (pid == 0) exec_child(args, out, out);
-  ::close(out);
-  return pid;
-}
-
-bool reaped(pid_t pid, int* status) {
-  int st = 0;
-  const pid_t r = ::waitpid(pid, &st, WNOHANG);
-  if (r == pid && status) *status = st;
-  return r == pid || (r < 0 && errno == ECHILD);
-}
-
-void stop_child(pid_t pid, int sig, int ms) {
-  if (pid <= 0) return;
-  ::kill(pid, sig);
-  if (wait_for([pid] { return reaped(pid); }, ms, 20)) return;
-  ::kill(pid, SIGKILL);
-  ::waitpid(pid, nullptr, 0);
-}
-
-bool pid_alive(pid_t pid) {
-  // A zombie still answers kill(0); it no longer runs.
-  const std::string stat = read_file("/proc/" + std::to_string(pid) + "/stat");
-  if (stat.empty()) return false;
-  const std::size_t p = stat.rfind(')');
-  return p != std::string::npos && p + 2 < stat.size() && stat[p + 2] != 'Z';
-}
-
-std::vector<pid_t> children_of(pid_t pid) {
-  std::vector<pid_t> out;
-  std::istringstream in(read_file("/proc/" + std::to_string(pid) + "/task/" +
-                                  std::to_string(pid) + "/children"));
-  pid_t c;
-  while (in >> c) out.push_back(c);
-  return out;
-}
-
-std::string run(const std::vector<std::string>& argv, int* exit_code) {
-  pid_t pid;
-  const std::string out = read_child(argv, std::string::npos, 10000, &pid);
-  int st = 0;
-  if (pid > 0 && !wait_for([&] { return reaped(pid, &st); }, 2000, 5)) {
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, &st, 0);
-  }
-  if (exit_code) *exit_code = pid > 0 && WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return out;
-}
-
-std::string pactl(const std::vector<std::string>& args, int* exit_code) {
-  std::vector<std::string> argv{"pactl"};
-  argv.insert(argv.end(), args.begin(), args.end());
-  return run(argv, exit_code);
-}
-
-std::vector<Sink> sinks() {
-  std::vector<Sink> out;
-  for (Entry& e : listing("sinks")) {
-    out.push_back({to_u32(e["#"]), e["Name"], e["Description"], e["Mute"] == "yes"});
-  }
-  return out;
-}
-
-std::vector<Stream> sink_inputs() { return streams("sink-inputs", "Sink"); }
-std::vector<Stream> source_outputs() { return streams("source-outputs", "Source"); }
-
-std::vector<Module> modules() {
-  std::vector<Module> out;
-  for (Entry& e : listing("modules")) out.push_back({e["#"], e["Name"], e["Argument"]});
-  return out;
+  return {};
 }
 
 std::string default_sink() { return trim(pactl({"get-default-sink"})); }
 
-std::string sink_name(std::uint32_t index) {
-  for (const Sink& s : sinks()) {
-    if (s.index == index) return s.name;
-  }
-  return {};
-}
-
-std::string source_name(std::uint32_t index) {
-  std::istringstream in(pactl({"list", "short", "sources"}));
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream f(line);
-    std::uint32_t idx;
-    std::string name;
-    if (f >> idx >> name && idx == index) return name;
-  }
-  return {};
-}
-
-bool has_sink(const std::string& name) { return count_sinks(name) > 0; }
-
-int count_sinks(const std::string& name) {
-  int n = 0;
-  for (const Sink& s : sinks()) n += s.name == name;
-  return n;
-}
+bool has_sink(const std::string& name) { return !find_entry("sinks", "Name", name).empty(); }
 
 std::string sink_of_app(const std::string& app) {
-  for (const Stream& s : sink_inputs()) {
-    if (s.app == app) return sink_name(s.device);
-  }
-  return {};
+  Entry in = find_entry("sink-inputs", "application.name", app);
+  return in.empty() ? "" : find_entry("sinks", "#", in["Sink"])["Name"];
 }
 
-std::string null_sink_module(const std::string& sink) {
-  for (const Module& m : modules()) {
-    if (m.name == "module-null-sink" && m.argument.find("sink_name=" + sink + " ") == 0) {
-      return m.index;
+std::string source_of_app(const std::string& app) {
+  Entry out = find_entry("source-outputs", "application.name", app);
+  return out.empty() ? "" : find_entry("sources", "#", out["Source"])["Name"];
+}
+
+bool default_becomes(const std::string& sink, int ms) {
+  return wait_for([&] { return default_sink() == sink; }, ms);
+}
+
+bool plays_to(const std::string& app, const std::string& sink, int ms) {
+  return wait_for([&] { return sink_of_app(app) == sink; }, ms);
+}
+
+std::vector<Entry> null_sinks(const std::string& sink) {
+  std::vector<Entry> out;
+  for (Entry& m : list("modules")) {
+    if (m["Name"] == "module-null-sink" && m["Argument"].rfind("sink_name=" + sink + " ", 0) == 0) {
+      out.push_back(m);
     }
   }
-  return {};
+  return out;
 }
 
 Server::Server(Kind kind) : kind_(kind) {
@@ -275,107 +242,62 @@ Server::Server(Kind kind) : kind_(kind) {
 }
 
 Server::~Server() {
-  for (pid_t p : players_) stop_child(p);
   stop();
   run({"rm", "-rf", dir_});
 }
 
 bool Server::start(bool settle_default) {
+  const std::vector<std::string> devices{
+      "sink_name=speakers rate=48000 sink_properties=device.description=Speakers",
+      "sink_name=headphones rate=48000 sink_properties=device.description=Headphones"};
   if (kind_ == Kind::pulse) {
-    write_file(dir_ + "/pa.conf",
-               "load-module module-native-protocol-unix auth-anonymous=1\n"
-               "load-module module-null-sink sink_name=speakers rate=48000 "
-               "sink_properties=device.description=Speakers\n"
-               "load-module module-null-sink sink_name=headphones rate=48000 "
-               "sink_properties=device.description=Headphones\n"
-               "set-default-sink speakers\n");
-    main_pid_ = spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                       "--system=no", "--disallow-exit", "--log-target=stderr", "-F",
-                       dir_ + "/pa.conf"},
+    // The devices are there before the first client is served.
+    write_file(dir_ + "/pa.conf", "load-module module-native-protocol-unix auth-anonymous=1\n"
+                                  "load-module module-null-sink " + devices[0] + "\n" +
+                                  "load-module module-null-sink " + devices[1] + "\n" +
+                                  "set-default-sink speakers\n");
+    main_pid_ = spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=no",
+                       "--disallow-exit", "--log-target=stderr", "-F", dir_ + "/pa.conf"},
                       dir_ + "/server.log");
   } else {
-    // One session bus for the three daemons; their pids go to files so that
-    // each can be stopped by its own id.
+    // One session bus for the three daemons. The session manager and the
+    // pulse server need the daemon's socket.
     write_file(dir_ + "/pw.sh",
-               "d=\"$1\"\n"
-               "pipewire >>\"$d/server.log\" 2>&1 & echo $! >\"$d/pipewire.pid\"\n"
-               // The session manager and the pulse server need the daemon's socket.
+               "pipewire &\n"
                "i=0; while [ ! -S \"$XDG_RUNTIME_DIR/pipewire-0\" ] && [ $i -lt 200 ]; do\n"
                "  sleep 0.05; i=$((i+1)); done\n"
-               "wireplumber >>\"$d/server.log\" 2>&1 & echo $! >\"$d/wireplumber.pid\"\n"
-               "pipewire-pulse >>\"$d/server.log\" 2>&1 & echo $! >\"$d/pipewire-pulse.pid\"\n"
+               "wireplumber &\n"
+               "pipewire-pulse & echo $! >\"$1/pipewire-pulse.pid\"\n"
                "wait\n");
-    for (const char* f : {"/pipewire.pid", "/wireplumber.pid", "/pipewire-pulse.pid"}) {
-      ::unlink((dir_ + f).c_str());
-    }
+    ::unlink((dir_ + "/pipewire-pulse.pid").c_str());
     main_pid_ = spawn({"dbus-run-session", "--", "sh", dir_ + "/pw.sh", dir_}, dir_ + "/server.log");
   }
   int code = 1;
-  const bool up = wait_for(
-      [&] {
-        pactl({"info"}, &code);
-        return code == 0;
-      },
-      10000, 50);
-  if (!up) return false;
-  if (kind_ == Kind::pipewire && !load_devices()) return false;
-  return wait_for(
-      [&] {
-        return has_sink("speakers") && has_sink("headphones") &&
-               (!settle_default || default_sink() == "speakers");
-      },
-      5000);
-}
-
-bool Server::load_devices() {
-  int code = 0;
-  pactl({"load-module", "module-null-sink", "sink_name=speakers", "rate=48000",
-         "sink_properties=device.description=Speakers"},
-        &code);
-  if (code != 0) return false;
-  pactl({"load-module", "module-null-sink", "sink_name=headphones", "rate=48000",
-         "sink_properties=device.description=Headphones"},
-        &code);
-  if (code != 0) return false;
-  if (!wait_for([] { return has_sink("speakers") && has_sink("headphones"); }, 5000)) return false;
-  pactl({"set-default-sink", "speakers"});
-  return true;
+  const auto answers = [&] {
+    pactl({"info"}, &code);
+    return code == 0;
+  };
+  if (!wait_for(answers, 10000)) return false;
+  const auto both = [] { return has_sink("speakers") && has_sink("headphones"); };
+  if (kind_ == Kind::pipewire) {
+    for (const std::string& args : devices) pactl({"load-module", "module-null-sink", args}, &code);
+    if (!wait_for(both, 5000)) return false;
+    pactl({"set-default-sink", "speakers"});
+  }
+  return wait_for(both, 5000) && (!settle_default || default_becomes("speakers", 5000));
 }
 
 void Server::stop() {
+  for (pid_t p : players_) stop_child(p);
+  players_.clear();
   if (main_pid_ <= 0) return;
-  if (kind_ == Kind::pipewire) {
-    // dbus-run-session ends its bus once the script returns; a bus left
-    // behind (it was killed too early) is ended by its own id.
-    std::vector<pid_t> bus;
-    for (pid_t c : children_of(main_pid_)) {
-      const std::string comm = read_file("/proc/" + std::to_string(c) + "/comm");
-      if (comm.rfind("dbus-daemon", 0) == 0) bus.push_back(c);
-    }
-    for (const char* f : {"/pipewire-pulse.pid", "/wireplumber.pid", "/pipewire.pid"}) {
-      const pid_t pid = static_cast<pid_t>(std::atoi(read_file(dir_ + f).c_str()));
-      if (pid <= 1) continue;
-      ::kill(pid, SIGTERM);
-      if (!wait_for([pid] { return !pid_alive(pid); }, 3000, 20)) ::kill(pid, SIGKILL);
-    }
-    const pid_t session = main_pid_;
-    wait_for([session] { return reaped(session); }, 3000, 20);
-    stop_child(main_pid_, SIGTERM, 3000);
-    for (pid_t b : bus) {
-      if (!pid_alive(b)) continue;
-      ::kill(b, SIGTERM);
-      if (!wait_for([b] { return !pid_alive(b); }, 2000, 20)) ::kill(b, SIGKILL);
-    }
-  } else {
-    stop_child(main_pid_, SIGTERM, 5000);
+  const pid_t group = main_pid_;
+  ::kill(-group, SIGTERM);
+  if (!wait_for([group] { return reaped(group) && !group_runs(group); }, 5000, 20)) {
+    ::kill(-group, SIGKILL);
+    ::waitpid(group, nullptr, 0);
   }
   main_pid_ = -1;
-  // The old socket must not answer the next start's readiness probe.
-  wait_for([] {
-    int code = 0;
-    pactl({"info"}, &code);
-    return code != 0;
-  }, 3000);
 }
 
 pid_t Server::player(const std::string& app, const std::string& device,
@@ -402,11 +324,9 @@ pid_t Server::protocol_pid() const {
 std::vector<float> record(const std::string& source, double seconds, double skip_seconds) {
   const std::size_t skip = static_cast<std::size_t>(skip_seconds * 48000) * 2 * sizeof(float);
   const std::size_t want = skip + static_cast<std::size_t>(seconds * 48000) * 2 * sizeof(float);
-  pid_t pid;
-  std::string raw = read_child({"parec", "-d", source, "--raw", "--format=float32le", "--rate=48000",
-                                "--channels=2", "--latency-msec=20"},
-                               want, static_cast<int>((seconds + skip_seconds) * 1000) + 5000, &pid);
-  stop_child(pid, SIGTERM, 2000);
+  std::string raw = run({"parec", "-d", source, "--raw", "--format=float32le", "--rate=48000",
+                         "--channels=2", "--latency-msec=20"},
+                        nullptr, want);
   raw.resize(std::min(raw.size(), want) / 8 * 8);
   raw.erase(0, std::min(skip, raw.size()));
   std::vector<float> out(raw.size() / sizeof(float));
@@ -417,8 +337,7 @@ std::vector<float> record(const std::string& source, double seconds, double skip
 double goertzel_db(const std::vector<float>& stereo, int channel, double hz) {
   const std::size_t n = stereo.size() / 2;
   if (n == 0) return -200.0;
-  const double w = 2.0 * M_PI * hz / 48000.0;
-  const double coeff = 2.0 * std::cos(w);
+  const double coeff = 2.0 * std::cos(2.0 * M_PI * hz / 48000.0);
   double s1 = 0, s2 = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const double s0 = stereo[2 * i + static_cast<std::size_t>(channel)] + coeff * s1 - s2;

@@ -1,13 +1,14 @@
 #pragma once
-// Real sound servers for the tests: a PulseAudio daemon or PipeWire with
-// WirePlumber and its pulse server, each in a private runtime directory with
-// two null devices ("speakers", the default, and "headphones"). Everything is
-// started here and stopped by process id; the user's server is never touched.
+// Real sound servers for the tests: a PulseAudio daemon, or PipeWire with
+// WirePlumber and its pulse server, in a private runtime directory with two
+// null devices ("speakers", the default, and "headphones"). The daemons run in
+// a process group of their own and are stopped by its id; the user's server
+// is never touched.
 #include <signal.h>
 #include <sys/types.h>
 
-#include <cstdint>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,52 +22,42 @@ inline void PrintTo(Kind k, std::ostream* os) { *os << kind_name(k); }
 
 // Polls pred every step_ms until it holds or ms have passed.
 bool wait_for(const std::function<bool()>& pred, int ms, int step_ms = 50);
+void sleep_ms(int ms);
 
-// Starts argv[0] (searched in PATH) with stdin from /dev/null and stdout and
-// stderr appended to out_file (or /dev/null).
+// Starts argv[0] (from PATH) in a process group of its own; stdin from
+// /dev/null, stdout and stderr appended to out_file (or /dev/null).
 pid_t spawn(const std::vector<std::string>& argv, const std::string& out_file = "");
 // True once the child has exited; *status receives the wait status.
 bool reaped(pid_t pid, int* status = nullptr);
 // Sends sig, waits up to ms for the child, then SIGKILLs and reaps it.
 void stop_child(pid_t pid, int sig = SIGTERM, int ms = 3000);
-// For processes that are not our children (the guard, PipeWire's daemons).
+// For processes that are not our children (the guard).
 bool pid_alive(pid_t pid);
 std::vector<pid_t> children_of(pid_t pid);
 
-// Runs a command to completion (at most 10 s) and returns its standard output.
-std::string run(const std::vector<std::string>& argv, int* exit_code = nullptr);
+// Runs a command to completion (at most 10 s, or until it wrote `limit` bytes)
+// and returns its standard output.
+std::string run(const std::vector<std::string>& argv, int* exit_code = nullptr,
+                std::size_t limit = std::string::npos);
 std::string pactl(const std::vector<std::string>& args, int* exit_code = nullptr);
 
-struct Sink {
-  std::uint32_t index = 0;
-  std::string name;
-  std::string description;
-  bool muted = false;
-};
-struct Stream {  // a sink input or a source output
-  std::uint32_t index = 0;
-  std::uint32_t device = 0;  // sink or source index
-  std::string app;
-};
-struct Module {
-  std::string index;
-  std::string name;
-  std::string argument;
-};
+// pactl's long listing of `what` ("sinks", "sink-inputs", ...), one map per
+// entry: "#" holds its index, with "Key: value" lines and "key = "value"" properties.
+using Entry = std::map<std::string, std::string>;
+std::vector<Entry> list(const std::string& what);
+// The first entry where key has this value, or an empty one.
+Entry find_entry(const std::string& what, const std::string& key, const std::string& value);
 
-std::vector<Sink> sinks();
-std::vector<Stream> sink_inputs();
-std::vector<Stream> source_outputs();
-std::vector<Module> modules();
 std::string default_sink();
-// Name of the sink with this index, or of the source for source outputs.
-std::string sink_name(std::uint32_t index);
-std::string source_name(std::uint32_t index);
 bool has_sink(const std::string& name);
-int count_sinks(const std::string& name);
-// The sink that the first input with this application name plays to.
+// Where the application's first playback (record) stream plays to (records
+// from); "" when it has none.
 std::string sink_of_app(const std::string& app);
-std::string null_sink_module(const std::string& sink);  // module index or ""
+std::string source_of_app(const std::string& app);
+bool default_becomes(const std::string& sink, int ms = 8000);
+bool plays_to(const std::string& app, const std::string& sink, int ms = 8000);
+// The null-sink modules that load a sink of this name.
+std::vector<Entry> null_sinks(const std::string& sink);
 
 class Server {
  public:
@@ -80,14 +71,11 @@ class Server {
   // "speakers" (a running engine may take it over at once).
   bool start(bool settle_default = true);
   void stop();
-  // Starts the test player as "another program" with this application name
-  // (on `device` when given); the server stops it before itself.
+  // Starts a client program, or the test player as "another program" with this
+  // application name (on `device` when given); stop() ends them first.
+  pid_t client(const std::vector<std::string>& argv);
   pid_t player(const std::string& app, const std::string& device = "",
                const std::vector<std::string>& extra = {});
-  // Any other client program, stopped the same way.
-  pid_t client(const std::vector<std::string>& argv);
-  bool running() const { return main_pid_ > 0; }
-  Kind kind() const { return kind_; }
   const std::string& dir() const { return dir_; }
   std::string config_dir() const { return dir_ + "/cfg/Velmora"; }
   std::string log_text() const;  // what the servers wrote to their logs
@@ -95,7 +83,6 @@ class Server {
   pid_t protocol_pid() const;
 
  private:
-  bool load_devices();
   Kind kind_;
   std::string dir_;
   pid_t main_pid_ = -1;  // pulseaudio, or dbus-run-session around PipeWire

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-namespace th {
+namespace bench {
 
 // Frames where a channel of interleaved stereo first rises above half its
 // peak, at least min_gap apart.
@@ -43,4 +43,4 @@ inline std::vector<double> click_delays_ms(const std::vector<float>& rec) {
   return delays;
 }
 
-}  // namespace th
+}  // namespace bench
