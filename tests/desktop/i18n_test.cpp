@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/sys.h"
 #include "desktop/lang/lang.h"
 #include "tests/desktop/test_util.h"
 
@@ -70,7 +71,7 @@ bool fresh_run(const char* test, const char* lang = "") {
 }
 
 // Completeness of every table against the English one; the key order is
-// checked when the tables compile, the room of each text with the window.
+// checked when the tables compile, the room of most texts with the window.
 TEST(Languages, EveryTextIsPresentAndClean) {
   std::set<std::string> names;
   for (std::size_t l = 0; l < i18n::lang::kLanguageCount; ++l) {
@@ -87,6 +88,8 @@ TEST(Languages, EveryTextIsPresentAndClean) {
                   valid_utf8(s))
           << kKeys[i] << ": '" << s << "'";
       EXPECT_EQ(directives(s), directives(text("en", kKeys[i]))) << kKeys[i] << ": " << s;
+      // A meter mode has room for a short word; the window check does not see it.
+      EXPECT_TRUE(std::strncmp(kKeys[i], "vu_", 3) != 0 || sys::utf8_chars(s) <= 6) << kKeys[i] << ": " << s;
     }
   }
   EXPECT_EQ(names.size(), i18n::lang::kLanguageCount) << "two languages share a menu name";
