@@ -19,3 +19,11 @@ wait_for() {  # wait_for SECONDS COMMAND...
   local end=$((SECONDS + $1)); shift
   until "$@"; do [[ $SECONDS -ge $end ]] && return 1; sleep 0.1; done
 }
+# start_headless ARGS...: starts "$bin" --headless in the background, output to
+# $work/out; true once the program holds its lock, its id in $pid.
+start_headless() {
+  "$bin" --headless "$@" >"$work/out" 2>&1 &
+  pid=$!
+  pids+=("$pid")
+  wait_for 10 grep -qx "$pid" "$XDG_CONFIG_HOME/Velmora/Velmora.lock" 2>/dev/null
+}

@@ -8,10 +8,8 @@ lock="$XDG_CONFIG_HOME/Velmora/Velmora.lock"
 log="$XDG_CONFIG_HOME/Velmora/Velmora.log"
 trap 'got_usr1=1' USR1
 
-"$bin" --headless >"$work/first.out" 2>&1 &
-first=$!
-pids+=("$first")
-wait_for 10 grep -q "^$first\$" "$lock" 2>/dev/null || fail "first instance did not write its pid"
+start_headless || fail "first instance did not write its pid"
+first=$pid
 [[ $(stat -c %a "$lock") == 600 ]] || fail "lock file mode $(stat -c %a "$lock")"
 before=$(cat "$lock")
 

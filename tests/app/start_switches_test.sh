@@ -10,15 +10,9 @@ file="$cfg/settings.dat"
 
 # run_once ARGS...: starts the program, waits until it holds its lock, stops it.
 run_once() {
-  "$bin" --headless "$@" >"$work/out" 2>&1 &
-  local pid=$!
-  pids=("$pid")
-  wait_for 10 grep -qx "$pid" "$cfg/Velmora.lock" 2>/dev/null || fail "run $* did not start"
+  start_headless "$@" || fail "run $* did not start"
   kill -TERM "$pid"
-  wait "$pid"
-  local code=$?
-  pids=()
-  [[ $code -eq 0 ]] || fail "run $* exit $code"
+  wait "$pid" || fail "run $* exit $?"
 }
 
 # expect KEY=PATTERN...: each saved value matches its glob pattern.
@@ -58,10 +52,7 @@ rm -f "$file" "$file.bak"
 python3 -c 'import socket,sys,time; s=socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(16); time.sleep(60)' "$work/silent" &
 pids=($!)
 wait_for 15 test -S "$work/silent" || fail "silent server did not start"
-PULSE_SERVER="unix:$work/silent" "$bin" --headless --size 900x700 >"$work/out" 2>&1 &
-pid=$!
-pids+=("$pid")
-wait_for 10 grep -qx "$pid" "$cfg/Velmora.lock" 2>/dev/null || fail "run against a silent server did not start"
+PULSE_SERVER="unix:$work/silent" start_headless --size 900x700 || fail "run against a silent server did not start"
 kill -TERM "$pid"; sleep 1.5; kill -KILL "$pid" 2>/dev/null; wait "$pid"
 expect win_w=900
 
