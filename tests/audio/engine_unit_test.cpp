@@ -36,17 +36,11 @@ std::vector<float> sine_block(int frames, float amp) {
 }
 
 TEST(AudioCapture, LatencyCapWritesUpTo300msAndDropsBeyond) {
-  struct Case {
-    int result;
-    pa_usec_t latency;
-    int negative;
-    bool writes;
-  };
+  EXPECT_TRUE(latency_allows_write(0, 300000, 0));
+  EXPECT_FALSE(latency_allows_write(0, 300001, 0));
   // No reading, or a negative one, never holds audio back.
-  for (const Case& c : {Case{0, 0, 0, true}, Case{0, 300000, 0, true}, Case{0, 300001, 0, false},
-                        Case{-1, 900000, 0, true}, Case{0, 900000, 1, true}}) {
-    EXPECT_EQ(latency_allows_write(c.result, c.latency, c.negative), c.writes) << c.latency;
-  }
+  EXPECT_TRUE(latency_allows_write(-1, 900000, 0));
+  EXPECT_TRUE(latency_allows_write(0, 900000, 1));
 }
 
 TEST(AudioCapture, RoutedPathAllocatesNothingAndTakesParametersWithoutWaiting) {
@@ -130,6 +124,7 @@ TEST(AudioRouting, PublishListsDevicesReadsMuteAndFindsTheChain) {
   ASSERT_EQ(d.size(), 2u);
   EXPECT_EQ(d[0].name, "speakers");
   EXPECT_EQ(d[1].description, "usb");
+  EXPECT_EQ(audio::status().output_description, "Speakers");
   EXPECT_TRUE(audio::status().muted);
   EXPECT_FALSE(audio::status().chained);
   s.inputs[0].sibling = true;

@@ -21,16 +21,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // After fork only async-signal-safe calls: other threads of the test (the
-// engine's) may hold the allocator's lock at the moment of the fork.
-struct Argv {
-  explicit Argv(const std::vector<std::string>& argv) {
-    for (const std::string& a : argv) ptrs.push_back(const_cast<char*>(a.c_str()));
-    ptrs.push_back(nullptr);
-  }
-  std::vector<char*> ptrs;
-};
+// engine's) may hold the allocator's lock at the moment of the fork. So the
+// argument vector is built before.
+std::vector<char*> c_argv(const std::vector<std::string>& argv) {
+  std::vector<char*> out;
+  for (const std::string& a : argv) out.push_back(const_cast<char*>(a.c_str()));
+  out.push_back(nullptr);
+  return out;
+}
 
-[[noreturn]] void exec_child(const Argv& argv, int out_fd, int err_fd) {
+[[noreturn]] void exec_child(const std::vector<char*>& argv, int out_fd, int err_fd) {
   const int in = ::open("/dev/null", O_RDONLY);
   if (err_fd < 0) err_fd = ::open("/dev/null", O_WRONLY);
   ::dup2(in, 0);
@@ -39,7 +39,7 @@ struct Argv {
   // A fresh process group: a terminal interrupt for the test does not reach
   // it, and the server's daemons can be stopped together.
   ::setpgid(0, 0);
-  ::execvp(argv.ptrs[0], argv.ptrs.data());
+  ::execvp(argv[0], argv.data());
   _exit(127);
 }
 
@@ -93,7 +93,7 @@ void sleep_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms
 pid_t spawn(const std::vector<std::string>& argv, const std::string& out_file) {
   const int out = ::open(out_file.empty() ? "/dev/null" : out_file.c_str(),
                          O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
-  const Argv args(argv);
+  const std::vector<char*> args = c_argv(argv);
   const pid_t pid = ::fork();
   if (pid == 0) exec_child(args, out, out);
   ::close(out);
@@ -107,10 +107,10 @@ bool reaped(pid_t pid, int* status) {
   return r == pid || (r < 0 && errno == ECHILD);
 }
 
-void stop_child(pid_t pid, int sig, int ms) {
+void stop_child(pid_t pid, int sig) {
   if (pid <= 0 || reaped(pid)) return;  // a reaped id may belong to someone else by now
   ::kill(pid, sig);
-  if (wait_for([pid] { return reaped(pid); }, ms, 20)) return;
+  if (wait_for([pid] { return reaped(pid); }, 3000, 20)) return;
   ::kill(pid, SIGKILL);
   ::waitpid(pid, nullptr, 0);
 }
@@ -132,7 +132,7 @@ std::vector<pid_t> children_of(pid_t pid) {
 std::string run(const std::vector<std::string>& argv, int* exit_code, std::size_t limit) {
   int fds[2];
   if (::pipe2(fds, O_CLOEXEC) != 0) return {};
-  const Argv args(argv);
+  const std::vector<char*> args = c_argv(argv);
   const pid_t pid = ::fork();
   if (pid == 0) exec_child(args, fds[1], -1);
   ::close(fds[1]);
@@ -321,8 +321,8 @@ pid_t Server::protocol_pid() const {
   return static_cast<pid_t>(std::atoi(read_file(dir_ + "/pipewire-pulse.pid").c_str()));
 }
 
-std::vector<float> record(const std::string& source, double seconds, double skip_seconds) {
-  const std::size_t skip = static_cast<std::size_t>(skip_seconds * 48000) * 2 * sizeof(float);
+std::vector<float> record(const std::string& source, double seconds) {
+  const std::size_t skip = 24000 * 2 * sizeof(float);
   const std::size_t want = skip + static_cast<std::size_t>(seconds * 48000) * 2 * sizeof(float);
   std::string raw = run({"parec", "-d", source, "--raw", "--format=float32le", "--rate=48000",
                          "--channels=2", "--latency-msec=20"},

@@ -29,8 +29,8 @@ void sleep_ms(int ms);
 pid_t spawn(const std::vector<std::string>& argv, const std::string& out_file = "");
 // True once the child has exited; *status receives the wait status.
 bool reaped(pid_t pid, int* status = nullptr);
-// Sends sig, waits up to ms for the child, then SIGKILLs and reaps it.
-void stop_child(pid_t pid, int sig = SIGTERM, int ms = 3000);
+// Sends sig, waits up to 3 s for the child, then SIGKILLs and reaps it.
+void stop_child(pid_t pid, int sig = SIGTERM);
 // For processes that are not our children (the guard).
 bool pid_alive(pid_t pid);
 std::vector<pid_t> children_of(pid_t pid);
@@ -42,10 +42,10 @@ std::string run(const std::vector<std::string>& argv, int* exit_code = nullptr,
 std::string pactl(const std::vector<std::string>& args, int* exit_code = nullptr);
 
 // pactl's long listing of `what` ("sinks", "sink-inputs", ...), one map per
-// entry: "#" holds its index, with "Key: value" lines and "key = "value"" properties.
+// entry: "#" holds its index, with "Key: value" lines and "key = "value""
+// properties. find_entry gives the first where key has this value, or none.
 using Entry = std::map<std::string, std::string>;
 std::vector<Entry> list(const std::string& what);
-// The first entry where key has this value, or an empty one.
 Entry find_entry(const std::string& what, const std::string& key, const std::string& value);
 
 std::string default_sink();
@@ -71,7 +71,7 @@ class Server {
   // "speakers" (a running engine may take it over at once).
   bool start(bool settle_default = true);
   void stop();
-  // Starts a client program, or the test player as "another program" with this
+  // A client program, or the test player as "another program" with this
   // application name (on `device` when given); stop() ends them first.
   pid_t client(const std::vector<std::string>& argv);
   pid_t player(const std::string& app, const std::string& device = "",
@@ -90,16 +90,15 @@ class Server {
 };
 
 // Records interleaved stereo float32 at 48 kHz from a source with parec. The
-// first skip_seconds are thrown away: a freshly connected recorder of a null
+// first half second is thrown away: a freshly connected recorder of a null
 // sink's monitor may start with a stretch of silence on PulseAudio.
-std::vector<float> record(const std::string& source, double seconds, double skip_seconds = 0.5);
+std::vector<float> record(const std::string& source, double seconds);
 
 // Level of frequency hz in one channel (0 left, 1 right) as dBFS of a sine's
 // amplitude, by the Goertzel algorithm over the whole buffer.
 double goertzel_db(const std::vector<float>& stereo, int channel, double hz);
 
-// Reads a whole file; empty when missing.
-std::string read_file(const std::string& path);
+std::string read_file(const std::string& path);  // empty when missing
 int count_of(const std::string& text, const std::string& needle);
 
 }  // namespace th
