@@ -42,6 +42,7 @@ std::uint64_t g_pass_n = 0;
 
 std::atomic<std::uint64_t> g_underflows{0};
 std::atomic<std::uint64_t> g_trimmed{0};
+std::atomic<std::uint64_t> g_padded{0};
 std::atomic<std::uint64_t> g_drop_events{0};
 std::atomic<std::uint64_t> g_dropped{0};
 std::atomic<bool> g_ctx_lost{false};
@@ -208,6 +209,7 @@ struct StatsBase {
   std::uint64_t drops = 0;
   std::uint64_t underflows = 0;
   bool trim_said = false;
+  bool pad_said = false;
 };
 
 void report_stats(StatsBase* b) {
@@ -215,6 +217,10 @@ void report_stats(StatsBase* b) {
   if (!b->trim_said && g_trimmed.load() != 0) {
     b->trim_said = true;
     logger::info("Tonweg: Wiedergabe lief nach, Verzoegerung zurueckgefuehrt");
+  }
+  if (!b->pad_said && g_padded.load() != 0) {
+    b->pad_said = true;
+    logger::info("Tonweg: Wiedergabe lief vor, Puffer wieder aufgefuellt");
   }
   if (!b->started) {
     b->started = true;

@@ -92,6 +92,7 @@ extern std::atomic<std::uint64_t> g_underflows;
 extern std::atomic<std::uint64_t> g_drop_events;
 extern std::atomic<std::uint64_t> g_dropped;
 extern std::atomic<std::uint64_t> g_trimmed;  // frames skipped to keep the playback depth
+extern std::atomic<std::uint64_t> g_padded;   // frames added to keep the playback depth
 extern std::atomic<bool> g_ctx_lost;
 
 // Processes under the main-loop lock (capture callback); its meters and

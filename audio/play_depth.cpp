@@ -12,27 +12,36 @@ std::size_t usec_to_frames(pa_usec_t usec) { return static_cast<std::size_t>(use
 }  // namespace
 
 
-std::size_t depth_observe(PlayDepth* d, bool valid, pa_usec_t latency_usec,
-                          std::size_t piece_frames) {
+long depth_observe(PlayDepth* d, bool valid, pa_usec_t latency_usec, std::size_t piece_frames) {
   if (!valid) return 0;
   if (d->readings < kDepthSettleReadings) {
     ++d->readings;
     return 0;
   }
-  if (d->trim_frames == 0) {
-    // A window only counts readings taken after the last trim finished.
+  if (d->trim_frames == 0 && d->pad_frames == 0) {
+    // A window only counts readings taken after the last step finished.
     d->window_min = std::min(d->window_min, latency_usec);
+    d->window_max = std::max(d->window_max, latency_usec);
     if (++d->window_readings >= kDepthWindowReadings) {
       if (d->window_min > kPlayTargetUsec + kPlaySlackUsec) {
         d->trim_frames = usec_to_frames(d->window_min - kPlayTargetUsec);
+      } else if (d->window_max + kPlaySlackUsec < kPlayTargetUsec) {
+        d->pad_frames = usec_to_frames(kPlayTargetUsec - d->window_max);
       }
       d->window_readings = 0;
       d->window_min = ~pa_usec_t{0};
+      d->window_max = 0;
     }
   }
-  const std::size_t skip = std::min({d->trim_frames, kTrimStepFrames, piece_frames / 2});
-  d->trim_frames -= skip;
-  return skip;
+  const std::size_t most = std::min(kTrimStepFrames, piece_frames / 2);
+  if (d->trim_frames > 0) {
+    const std::size_t skip = std::min(d->trim_frames, most);
+    d->trim_frames -= skip;
+    return static_cast<long>(skip);
+  }
+  const std::size_t pad = std::min(d->pad_frames, most);
+  d->pad_frames -= pad;
+  return -static_cast<long>(pad);
 }
 
 std::size_t trim_piece(float* x, std::size_t frames, std::size_t skip) {
@@ -47,6 +56,22 @@ std::size_t trim_piece(float* x, std::size_t frames, std::size_t skip) {
   }
   std::memmove(x + 2 * fade, x + 2 * (fade + skip), (kept - fade) * 2 * sizeof(float));
   return kept;
+}
+
+std::size_t pad_piece(float* x, std::size_t frames, std::size_t pad) {
+  if (pad == 0 || pad > frames) return frames;
+  const std::size_t fade = std::min(kTrimFadeFrames, frames - pad);
+  // Out: x[0, pad), then the crossfade from x[pad + j] (the piece going on)
+  // to x[j] (its repeat), then x[fade, frames). The tail moves first; the
+  // crossfade runs backwards so that every x[j] it reads is still original.
+  std::memmove(x + 2 * (pad + fade), x + 2 * fade, (frames - fade) * 2 * sizeof(float));
+  for (std::size_t j = fade; j-- > 0;) {
+    const float w = (static_cast<float>(j) + 0.5f) / static_cast<float>(fade);
+    for (std::size_t c = 0; c < 2; ++c) {
+      x[2 * (pad + j) + c] = x[2 * (pad + j) + c] * (1.0f - w) + x[2 * j + c] * w;
+    }
+  }
+  return frames + pad;
 }
 
 }  // namespace audio::engine

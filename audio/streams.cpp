@@ -156,13 +156,15 @@ void take_new_params() VLM_REQUIRES(g_loop) {
   g_params_mtx.unlock();
 }
 
-// Processes and plays one captured block in pieces of the scratch buffer's
-// size, which was fixed when the record stream opened: a large block after a
-// stall never makes the audio path allocate.
+// Processes and plays one captured block in pieces that fit the scratch
+// buffer, fixed when the record stream opened, with room for the frames the
+// depth control may add: a large block after a stall never makes the audio
+// path allocate.
 void process_routed(const void* data, std::size_t frames) VLM_REQUIRES(g_loop) {
   take_new_params();
-  const std::size_t piece_frames = g_scratch.size() / kChannels;
-  if (piece_frames == 0) return;
+  const std::size_t room = g_scratch.size() / kChannels;
+  if (room <= kTrimStepFrames) return;
+  const std::size_t piece_frames = room - kTrimStepFrames;
   const auto* in = static_cast<const unsigned char*>(data);
   const bool playing = g_play && pa_stream_get_state(g_play) == PA_STREAM_READY;
   for (std::size_t done = 0; done < frames;) {
@@ -195,11 +197,14 @@ void process_routed(const void* data, std::size_t frames) VLM_REQUIRES(g_loop) {
       // any timing: a playing stream always has at least the device's share.
       const bool timed = r == 0 && !negative && latency > 0 && t && !held &&
                          !t->read_index_corrupt && !t->write_index_corrupt;
-      const std::size_t skip = depth_observe(&g_play_depth, timed, latency, n);
+      const long step = depth_observe(&g_play_depth, timed, latency, n);
       std::size_t kept = n;
-      if (skip > 0) {
-        kept = trim_piece(g_scratch.data(), n, skip);
-        g_trimmed.fetch_add(skip);
+      if (step > 0) {
+        kept = trim_piece(g_scratch.data(), n, static_cast<std::size_t>(step));
+        g_trimmed.fetch_add(static_cast<std::uint64_t>(step));
+      } else if (step < 0) {
+        kept = pad_piece(g_scratch.data(), n, static_cast<std::size_t>(-step));
+        g_padded.fetch_add(static_cast<std::uint64_t>(-step));
       }
       pa_stream_write(g_play, g_scratch.data(), kept * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
     } else {
