@@ -5,6 +5,8 @@ FUZZ_RUNS ?= 2000000
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 # Each step of the test run reports its wall and processor time (bash's time).
+# A timed step is two commands (the format, then `time`): chained with && or
+# read through $? it goes in braces, so that both see the timed command.
 SHELL := /bin/bash
 timed = TIMEFORMAT="== $(1): %R s wall, %U s user, %S s system"; time
 
@@ -45,9 +47,11 @@ endef
 define tsan_tests
 	@$(call timed,TSan tests) (cd build-tsan && ctest --output-on-failure -L tsan -j$(JOBS))
 endef
+locking_run = $(call timed,locking tests) (cd build-fuzz && ctest --output-on-failure -R '^(Audio|Guard\.|Rescue\.)' -j$(JOBS))
 define locking_tests
-	@$(call timed,locking tests) (cd build-fuzz && ctest --output-on-failure -R '^(Audio|Guard\.|Rescue\.)' -j$(JOBS))
+	@$(locking_run)
 endef
+fuzz_run = $(call timed,fuzzers) bash scripts/run-fuzzers build-fuzz
 
 # Every test: the release build's whole suite, the unit tests again under
 # ASan/UBSan, the threaded tests under TSan, the engine's lock discipline proved
@@ -55,24 +59,24 @@ endef
 # the server scenarios one at a time, since their sound must not compete for
 # the processor. The sanitizer and Clang builds compile meanwhile at the
 # lowest priority, on the processor time the mostly waiting release tests
-# leave: the ASan build first, whose tests start as soon as it is done and the
-# release tests are over, while the TSan and Clang builds go on beside them.
-# The builds' output follows the tests'.
+# leave, in the order their tests are wanted: each set of tests starts once
+# its build is done and the tests before it are over, while the later builds
+# go on beside them. The builds' output follows the tests'.
 test: build
-	@rm -f build/asan-built; \
+	@rm -f build/asan-built build/clang-built; \
 	{ $(IDLE) $(MAKE) --no-print-directory asan-build && touch build/asan-built && \
-	  $(IDLE) $(MAKE) --no-print-directory tsan-build clang-build; } >build/check-builds.log 2>&1 & \
+	  $(IDLE) $(MAKE) --no-print-directory clang-build && touch build/clang-built && \
+	  $(IDLE) $(MAKE) --no-print-directory tsan-build; } >build/check-builds.log 2>&1 & \
 	builds=$$!; \
-	$(call timed,release tests) (cd build && ctest --output-on-failure -LE integration -j$(JOBS)) && \
-	$(call timed,server scenarios) (cd build && ctest --output-on-failure -L integration -j1); \
+	{ $(call timed,release tests) (cd build && ctest --output-on-failure -LE integration -j$(JOBS)); } && \
+	{ $(call timed,server scenarios) (cd build && ctest --output-on-failure -L integration -j1); }; \
 	tests=$$?; \
-	while [[ ! -e build/asan-built ]] && kill -0 $$builds 2>/dev/null; do sleep 1; done; \
-	asan=1; if [[ -e build/asan-built ]]; then $(asan_run); asan=$$?; fi; \
+	ready() { while [[ ! -e build/$$1 ]] && kill -0 $$builds 2>/dev/null; do sleep 1; done; [[ -e build/$$1 ]]; }; \
+	asan=1; if ready asan-built; then $(asan_run); asan=$$?; fi; \
+	clang=1; if ready clang-built; then { $(locking_run); } && { $(fuzz_run) $(TEST_FUZZ_RUNS); }; clang=$$?; fi; \
 	wait $$builds; built=$$?; cat build/check-builds.log; \
-	[[ $$tests -eq 0 && $$asan -eq 0 && $$built -eq 0 ]]
+	[[ $$tests -eq 0 && $$asan -eq 0 && $$clang -eq 0 && $$built -eq 0 ]]
 	$(tsan_tests)
-	$(locking_tests)
-	@$(call timed,fuzzers) bash scripts/run-fuzzers build-fuzz $(TEST_FUZZ_RUNS)
 
 # Each sanitizer build compiles only what its tests run.
 asan-build: deps
@@ -100,7 +104,7 @@ locking: clang-build
 	$(locking_tests)
 
 fuzz: clang-build
-	@$(call timed,fuzzers) bash scripts/run-fuzzers build-fuzz $(FUZZ_RUNS)
+	@$(fuzz_run) $(FUZZ_RUNS)
 
 # Installs into PREFIX (DESTDIR honoured); `make uninstall` removes those files.
 install: deps
