@@ -67,10 +67,10 @@ void context_state_callback(pa_context* c, void*) {
   const pa_context_state_t st = pa_context_get_state(c);
   if (st == PA_CONTEXT_FAILED || st == PA_CONTEXT_TERMINATED) pa_mainloop_quit(g_ml, 1);
   if (st != PA_CONTEXT_READY) return;
-  const pa_sample_spec spec = {PA_SAMPLE_FLOAT32LE, 48000, 2};
+  const pa_sample_spec format = {PA_SAMPLE_FLOAT32LE, 48000, 2};
   pa_buffer_attr attr;
   attr.maxlength = attr.minreq = attr.fragsize = static_cast<uint32_t>(-1);
-  attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(40000, &spec));
+  attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(40000, &format));
   // Two streams compared for latency must not drift apart: without
   // pre-buffering an underrun of one skips ahead instead of pausing it.
   attr.prebuf = g_outs.size() > 1 ? 0 : static_cast<uint32_t>(-1);
@@ -78,7 +78,7 @@ void context_state_callback(pa_context* c, void*) {
   if (g_opt.count("--no-move")) flags |= PA_STREAM_DONT_MOVE;
   if (g_outs.size() > 1) flags |= PA_STREAM_START_CORKED;
   for (Out& o : g_outs) {
-    o.stream = pa_stream_new(c, "test tone", &spec, nullptr);
+    o.stream = pa_stream_new(c, "test tone", &format, nullptr);
     pa_stream_set_state_callback(o.stream, stream_state_callback, nullptr);
     pa_stream_set_write_callback(o.stream, write_callback, &o);
     pa_stream_connect_playback(o.stream, o.device.empty() ? nullptr : o.device.c_str(), &attr,
