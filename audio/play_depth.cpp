@@ -9,8 +9,13 @@ namespace {
 
 std::size_t usec_to_frames(pa_usec_t usec) { return static_cast<std::size_t>(usec * 48 / 1000); }
 
-}  // namespace
+// Moves one stereo frame `out` towards `to` by frame j's share of a fade.
+void fade_frame(float* out, const float* to, std::size_t j, std::size_t fade) {
+  const float w = (static_cast<float>(j) + 0.5f) / static_cast<float>(fade);
+  for (std::size_t c = 0; c < 2; ++c) out[c] = out[c] * (1.0f - w) + to[c] * w;
+}
 
+}  // namespace
 
 long depth_observe(PlayDepth* d, bool valid, pa_usec_t latency_usec, std::size_t piece_frames) {
   if (!valid) return 0;
@@ -48,12 +53,7 @@ std::size_t trim_piece(float* x, std::size_t frames, std::size_t skip) {
   if (skip == 0 || skip > frames) return frames;
   const std::size_t kept = frames - skip;
   const std::size_t fade = std::min(kTrimFadeFrames, kept);
-  for (std::size_t i = 0; i < fade; ++i) {
-    const float w = (static_cast<float>(i) + 0.5f) / static_cast<float>(fade);
-    for (std::size_t c = 0; c < 2; ++c) {
-      x[2 * i + c] = x[2 * i + c] * (1.0f - w) + x[2 * (i + skip) + c] * w;
-    }
-  }
+  for (std::size_t i = 0; i < fade; ++i) fade_frame(x + 2 * i, x + 2 * (i + skip), i, fade);
   std::memmove(x + 2 * fade, x + 2 * (fade + skip), (kept - fade) * 2 * sizeof(float));
   return kept;
 }
@@ -65,12 +65,7 @@ std::size_t pad_piece(float* x, std::size_t frames, std::size_t pad) {
   // to x[j] (its repeat), then x[fade, frames). The tail moves first; the
   // crossfade runs backwards so that every x[j] it reads is still original.
   std::memmove(x + 2 * (pad + fade), x + 2 * fade, (frames - fade) * 2 * sizeof(float));
-  for (std::size_t j = fade; j-- > 0;) {
-    const float w = (static_cast<float>(j) + 0.5f) / static_cast<float>(fade);
-    for (std::size_t c = 0; c < 2; ++c) {
-      x[2 * (pad + j) + c] = x[2 * (pad + j) + c] * (1.0f - w) + x[2 * j + c] * w;
-    }
-  }
+  for (std::size_t j = fade; j-- > 0;) fade_frame(x + 2 * (pad + j), x + 2 * j, j, fade);
   return frames + pad;
 }
 
