@@ -96,12 +96,31 @@ std::string log_line(const std::string& log, const std::string& tag) {
 
 using Figures = std::map<std::string, double>;
 
+// Waits (at most 3 s) until none of `pids` has used processor time for
+// 200 ms. Servers that were just started keep busy for a few hundred
+// milliseconds; on a desktop they have long been idle when the program starts.
+void wait_quiet(const std::vector<pid_t>& pids) {
+  const auto total = [&] {
+    double t = 0;
+    for (pid_t p : pids) t += cpu_seconds(p);
+    return t;
+  };
+  double last = total();
+  for (int quiet_ms = 0, waited_ms = 0; quiet_ms < 200 && waited_ms < 3000; waited_ms += 50) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const double now = total();
+    quiet_ms = now == last ? quiet_ms + 50 : 0;
+    last = now;
+  }
+}
+
 bool one_run(int run, double seconds, Figures* f) {
   rw::Session s;
   if (!s.start_servers()) {
     std::fprintf(stderr, "servers did not start\n");
     return false;
   }
+  wait_quiet({s.x_server(), s.server().protocol_pid()});
   if (!s.start_program()) {
     std::fprintf(stderr, "no first picture\n%s", s.log().c_str());
     return false;

@@ -16,6 +16,7 @@
 #include "platform/compose.h"
 #include "platform/desktop_calls.h"
 #include "platform/geometry.h"
+#include "platform/large_pages.h"
 #include "platform/platform.h"
 #include "platform/render_choice.h"
 #include "settings/settings.h"
@@ -651,6 +652,7 @@ int run_gui(Settings* s) {
   g_running = true;
   const std::uint64_t started_ms = platform::ticks_ms();
 
+  platform::use_large_pages_for_sdl();
   SDL_SetHint("SDL_NO_SIGNAL_HANDLERS", "1");
   install_signals();
   setenv("SDL_VIDEO_X11_WMCLASS", "velmora", 0);

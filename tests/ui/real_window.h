@@ -39,6 +39,9 @@ class Session {
       if (th::wait_for([&] { return std::filesystem::exists("/tmp/.X11-unix/X" + num) || th::reaped(x_); }, 10000) &&
           !th::reaped(x_)) {
         ::setenv("DISPLAY", (":" + num).c_str(), 1);
+        // The X server compiles its keyboard map for its first client; a
+        // desktop's server has long done that when the program starts.
+        th::run({"xdpyinfo"});
         return true;
       }
       th::stop_child(x_);  // taken by someone else meanwhile: try the next number
@@ -129,6 +132,7 @@ class Session {
   static void pause_past_double_click() { ::usleep(700 * 1000); }
   // Settings as the program stored them (the settings_dump tool).
   static std::string saved() { return th::run({VLM_SETTINGS_DUMP}); }
+  pid_t x_server() const { return x_; }
 
  private:
   std::unique_ptr<th::Server> server_;
