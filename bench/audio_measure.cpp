@@ -1,7 +1,8 @@
 // Measures the running program against a private sound server:
 //   - the latency the effect path adds: a click played into the virtual sink
 //     against the same click played straight to the device, both found on the
-//     device's monitor, sampled every half minute over the run;
+//     device's monitor, sampled every half minute over the run (each sample
+//     with a fresh click player, beside a sine that plays throughout);
 //   - underruns and dropped blocks during the run, minute by minute, from the
 //     program's own statistics lines;
 //   - the program's CPU share while idle (effect on, nothing playing), while
@@ -150,11 +151,23 @@ int main(int argc, char** argv) {
   // 500 ms, left through the effect, right straight to the device.
   const pid_t sine = th::spawn({VLM_TEST_PLAYER, "--app", "Sinus", "--amp", "0.05", "--freq", "440"},
                                server.dir() + "/sine.log");
-  const pid_t clicks =
-      th::spawn({VLM_TEST_PLAYER, "--app", "Klicks", "--click-ms", "500", "--amp", "0.5",
-                 "--no-move", "--device", "velmora", "--channel", "l", "--device2", "speakers",
-                 "--channel2", "r"},
-                server.dir() + "/player.log");
+  // A steady silent stream straight to the device holds the device's
+  // latency where the click player's own direct stream sets it; otherwise
+  // each click player that comes and goes would resize the device's buffer
+  // under the program's playback stream.
+  const pid_t anchor = th::spawn({VLM_TEST_PLAYER, "--app", "Anker", "--amp", "0", "--no-move",
+                                  "--device", "speakers"},
+                                 server.dir() + "/anchor.log");
+  // A fresh click player for every sample: its two streams start together,
+  // but an underrun of either (the player is an ordinary process beside the
+  // load) would shift one against the other for good, and every later sample
+  // would count that shift as delay of the effect path.
+  const auto start_clicks = [&] {
+    return th::spawn({VLM_TEST_PLAYER, "--app", "Klicks", "--click-ms", "500", "--amp", "0.5",
+                      "--no-move", "--device", "velmora", "--channel", "l", "--device2", "speakers",
+                      "--channel2", "r"},
+                     server.dir() + "/player.log");
+  };
   th::wait_for([] { return th::sink_of_app("Sinus") == "velmora"; }, 5000);
   std::printf("cpu processing: %.2f %%\n", cpu_percent(prog, 10));
   std::fflush(stdout);
@@ -163,18 +176,21 @@ int main(int argc, char** argv) {
   std::string trend;  // the median of each sample, in ms, in time order
   const auto end = t0 + std::chrono::seconds(run_s);
   const int sample_every_s = std::min(30, std::max(5, run_s / 6));
-  while (std::chrono::steady_clock::now() + std::chrono::seconds(4) < end) {
+  while (std::chrono::steady_clock::now() + std::chrono::seconds(5) < end) {
+    const pid_t clicks = start_clicks();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     const std::vector<double> d = click_delays_ms(3.0);
+    th::stop_child(clicks);
     delays.insert(delays.end(), d.begin(), d.end());
     trend += ' ';
     trend += d.empty() ? std::string("-") : std::to_string(std::lround(quantile(d, 0.5)));
-    const auto next = std::chrono::steady_clock::now() + std::chrono::seconds(sample_every_s - 4);
+    const auto next = std::chrono::steady_clock::now() + std::chrono::seconds(sample_every_s - 5);
     std::this_thread::sleep_until(std::min(next, end));
   }
   std::this_thread::sleep_until(end);
   kill(prog, SIGTERM);
   th::wait_for([&] { return th::reaped(prog); }, 10000);
-  th::stop_child(clicks);
+  th::stop_child(anchor);
   for (pid_t b : busy) th::stop_child(b, SIGKILL);
   std::printf("latency samples (ms):%s\n", trend.c_str());
   std::printf("added latency over %zu clicks: median %.1f ms, 95th percentile %.1f ms, max %.1f ms\n",
