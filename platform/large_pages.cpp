@@ -1,8 +1,9 @@
-// A fresh page costs a fault on first touch. The first picture touches about
-// four window-sized buffers (the two layers as SDL clears them, the window's
-// image), close to two thousand 4 KiB faults; on a virtual machine each
-// fault is slow enough to add tens of milliseconds before the window shows.
-// On 2 MiB pages the same buffers take a handful of faults.
+// A fresh page costs a fault on first touch. Before the first picture SDL
+// clears the two layers' pixels, two window-sized blocks: close to two
+// thousand 4 KiB faults, and on a virtual machine each fault is slow enough
+// to add tens of milliseconds before the window shows. On 2 MiB pages the
+// same blocks take a handful of faults. (The window's own image is shared
+// memory that SDL sets up with the X server, not allocated here.)
 #include "platform/large_pages.h"
 
 #include <SDL.h>
