@@ -1,8 +1,9 @@
 // Measures the running program against a private sound server:
 //   - the latency the effect path adds: a click played into the virtual sink
 //     against the same click played straight to the device, both found on the
-//     device's monitor, sampled every half minute over the run (each sample
-//     with a fresh click player, beside a sine that plays throughout);
+//     device's monitor, sampled every half minute over the run beside a sine
+//     that plays throughout (one click player and one recorder for the whole
+//     run; the player starts both its streams afresh for each sample);
 //   - underruns and dropped blocks during the run, minute by minute, from the
 //     program's own statistics lines;
 //   - the program's CPU share while idle (effect on, nothing playing), while
@@ -12,6 +13,7 @@
 // Usage: vlm_audio_measure pulse|pipewire [seconds] [--load N]
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +23,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -51,10 +54,27 @@ double quantile(std::vector<double> v, double q) {
   return v[std::min(v.size() - 1, k > 0 ? k - 1 : 0)];
 }
 
-// Delays in ms of each effect-path click (left) behind its direct twin (right)
-// in a few seconds recorded from the device's monitor.
-std::vector<double> click_delays_ms(double seconds) {
-  return bench::click_delays_ms(th::record("speakers.monitor", seconds));
+// Interleaved stereo from a raw recording file: `seconds` starting at byte
+// offset `from` (rounded down to a whole frame).
+std::vector<float> read_raw(const std::string& path, long from, double seconds) {
+  std::ifstream in(path, std::ios::binary);
+  in.seekg(from / 8 * 8);
+  std::vector<float> out(static_cast<std::size_t>(seconds * 48000) * 2);
+  in.read(reinterpret_cast<char*>(out.data()),
+          static_cast<std::streamsize>(out.size() * sizeof(float)));
+  out.resize(static_cast<std::size_t>(std::max<std::streamsize>(0, in.gcount())) / 8 * 2);
+  return out;
+}
+
+long file_size(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? static_cast<long>(st.st_size) : 0;
+}
+
+long count_lines(const std::string& text, const std::string& key) {
+  long n = 0;
+  for (std::size_t p = text.find(key); p != std::string::npos; p = text.find(key, p + 1)) ++n;
+  return n;
 }
 
 // A process that only burns the processor, at the lowest priority.
@@ -151,36 +171,50 @@ int main(int argc, char** argv) {
   // 500 ms, left through the effect, right straight to the device.
   const pid_t sine = th::spawn({VLM_TEST_PLAYER, "--app", "Sinus", "--amp", "0.05", "--freq", "440"},
                                server.dir() + "/sine.log");
-  // A steady silent stream straight to the device holds the device's
-  // latency where the click player's own direct stream sets it; otherwise
-  // each click player that comes and goes would resize the device's buffer
-  // under the program's playback stream.
+  // Every stream the measurement needs starts now and lasts the whole run: on
+  // the PipeWire pulse server each new stream stalls the server's main loop
+  // for some 20-40 ms (every client's data waits meanwhile), which would
+  // count as the program's underruns. A steady silent stream straight to the
+  // device holds the device's latency where the click player's direct stream
+  // sets it.
   const pid_t anchor = th::spawn({VLM_TEST_PLAYER, "--app", "Anker", "--amp", "0", "--no-move",
                                   "--device", "speakers"},
                                  server.dir() + "/anchor.log");
-  // A fresh click player for every sample: its two streams start together,
-  // but an underrun of either (the player is an ordinary process beside the
-  // load) would shift one against the other for good, and every later sample
-  // would count that shift as delay of the effect path.
-  const auto start_clicks = [&] {
-    return th::spawn({VLM_TEST_PLAYER, "--app", "Klicks", "--click-ms", "500", "--amp", "0.5",
-                      "--no-move", "--device", "velmora", "--channel", "l", "--device2", "speakers",
-                      "--channel2", "r"},
-                     server.dir() + "/player.log");
-  };
+  const std::string player_log = server.dir() + "/player.log";
+  const pid_t clicks =
+      th::spawn({VLM_TEST_PLAYER, "--app", "Klicks", "--click-ms", "500", "--amp", "0.5",
+                 "--no-move", "--device", "velmora", "--channel", "l", "--device2", "speakers",
+                 "--channel2", "r"},
+                player_log);
+  const std::string rec_file = server.dir() + "/monitor.raw";
+  const pid_t recorder =
+      th::spawn({"sh", "-c",
+                 "exec parec -d speakers.monitor --raw --format=float32le --rate=48000 "
+                 "--channels=2 --latency-msec=20 2>/dev/null"},
+                rec_file);
   th::wait_for([] { return th::sink_of_app("Sinus") == "velmora"; }, 5000);
   std::printf("cpu processing: %.2f %%\n", cpu_percent(prog, 10));
   std::fflush(stdout);
 
   std::vector<double> delays;
   std::string trend;  // the median of each sample, in ms, in time order
+  int spoilt = 0;     // samples with an underrun of the click player itself
   const auto end = t0 + std::chrono::seconds(run_s);
   const int sample_every_s = std::min(30, std::max(5, run_s / 6));
   while (std::chrono::steady_clock::now() + std::chrono::seconds(5) < end) {
-    const pid_t clicks = start_clicks();
+    // The player starts both streams afresh from the same frame: the two
+    // devices' clocks drift apart (about 150 ppm on PulseAudio's null sinks),
+    // and over minutes the player's own shift would be counted as delay.
+    kill(clicks, SIGUSR1);
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    const std::vector<double> d = click_delays_ms(3.0);
-    th::stop_child(clicks);
+    const long player_underruns = count_lines(th::read_file(player_log), "underrun");
+    const long from = file_size(rec_file);
+    std::this_thread::sleep_for(std::chrono::milliseconds(3100));
+    std::vector<double> d = bench::click_delays_ms(read_raw(rec_file, from, 3.0));
+    if (count_lines(th::read_file(player_log), "underrun") != player_underruns) {
+      d.clear();
+      ++spoilt;
+    }
     delays.insert(delays.end(), d.begin(), d.end());
     trend += ' ';
     trend += d.empty() ? std::string("-") : std::to_string(std::lround(quantile(d, 0.5)));
@@ -190,9 +224,13 @@ int main(int argc, char** argv) {
   std::this_thread::sleep_until(end);
   kill(prog, SIGTERM);
   th::wait_for([&] { return th::reaped(prog); }, 10000);
+  th::stop_child(recorder);
+  th::stop_child(clicks);
   th::stop_child(anchor);
+  ::unlink(rec_file.c_str());
   for (pid_t b : busy) th::stop_child(b, SIGKILL);
   std::printf("latency samples (ms):%s\n", trend.c_str());
+  if (spoilt > 0) std::printf("samples left out (the click player ran dry): %d\n", spoilt);
   std::printf("added latency over %zu clicks: median %.1f ms, 95th percentile %.1f ms, max %.1f ms\n",
               delays.size(), quantile(delays, 0.5), quantile(delays, 0.95), quantile(delays, 1.0));
 

@@ -7,9 +7,14 @@
 //
 // --no-move connects with PA_STREAM_DONT_MOVE, as sibling effect programs do
 // with their own output. --device2 opens a second stream with the same
-// signal, started together with the first (latency comparisons).
+// signal, started together with the first (latency comparisons). SIGUSR1
+// starts both afresh from the same frame, so a shift between them (an underrun
+// of one, or the two devices' clocks drifting apart) never outlasts a
+// measurement; each underrun is written to stdout as "underrun DEVICE".
 #include <pulse/pulseaudio.h>
 
+#include <csignal>
+#include <cstdio>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -53,6 +58,26 @@ void write_callback(pa_stream* s, size_t nbytes, void* userdata) {
   pa_stream_write(s, o->buf.data(), frames * 8, nullptr, 0, PA_SEEK_RELATIVE);
 }
 
+void stream_underflow_callback(pa_stream*, void* userdata) {
+  std::printf("underrun %s\n", static_cast<Out*>(userdata)->device.c_str());
+  std::fflush(stdout);
+}
+
+// The server carries out one client's requests in order: both streams are
+// stopped and emptied before either plays again, and every write after this
+// point starts from frame 0.
+void realign_signal_callback(pa_mainloop_api*, pa_signal_event*, int, void*) {
+  for (Out& o : g_outs) {
+    if (!o.stream || pa_stream_get_state(o.stream) != PA_STREAM_READY) return;
+  }
+  for (Out& o : g_outs) pa_operation_unref(pa_stream_cork(o.stream, 1, nullptr, nullptr));
+  for (Out& o : g_outs) {
+    pa_operation_unref(pa_stream_flush(o.stream, nullptr, nullptr));
+    o.frame = 0;
+  }
+  for (Out& o : g_outs) pa_operation_unref(pa_stream_cork(o.stream, 0, nullptr, nullptr));
+}
+
 void stream_state_callback(pa_stream* s, void*) {
   const pa_stream_state_t st = pa_stream_get_state(s);
   if (st == PA_STREAM_FAILED || st == PA_STREAM_TERMINATED) pa_mainloop_quit(g_ml, 1);
@@ -81,6 +106,7 @@ void context_state_callback(pa_context* c, void*) {
     o.stream = pa_stream_new(c, "test tone", &format, nullptr);
     pa_stream_set_state_callback(o.stream, stream_state_callback, nullptr);
     pa_stream_set_write_callback(o.stream, write_callback, &o);
+    pa_stream_set_underflow_callback(o.stream, stream_underflow_callback, &o);
     pa_stream_connect_playback(o.stream, o.device.empty() ? nullptr : o.device.c_str(), &attr,
                                static_cast<pa_stream_flags_t>(flags), nullptr, nullptr);
   }
@@ -108,6 +134,8 @@ int main(int argc, char** argv) {
   pa_context* c = pa_context_new_with_proplist(pa_mainloop_get_api(g_ml), app.c_str(), pl);
   pa_proplist_free(pl);
   pa_context_set_state_callback(c, context_state_callback, nullptr);
+  pa_signal_init(pa_mainloop_get_api(g_ml));
+  pa_signal_new(SIGUSR1, realign_signal_callback, nullptr);
   if (pa_context_connect(c, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return 1;
   int ret = 0;
   pa_mainloop_run(g_ml, &ret);
