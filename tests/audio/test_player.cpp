@@ -13,9 +13,9 @@
 // measurement; each underrun is written to stdout as "underrun DEVICE".
 #include <pulse/pulseaudio.h>
 
+#include <cmath>
 #include <csignal>
 #include <cstdio>
-#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <string>
