@@ -71,12 +71,6 @@ long file_size(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 ? static_cast<long>(st.st_size) : 0;
 }
 
-long count_lines(const std::string& text, const std::string& key) {
-  long n = 0;
-  for (std::size_t p = text.find(key); p != std::string::npos; p = text.find(key, p + 1)) ++n;
-  return n;
-}
-
 // A process that only burns the processor, at the lowest priority.
 pid_t start_busy() {
   const pid_t pid = fork();
@@ -207,11 +201,11 @@ int main(int argc, char** argv) {
     // and over minutes the player's own shift would be counted as delay.
     kill(clicks, SIGUSR1);
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    const long player_underruns = count_lines(th::read_file(player_log), "underrun");
+    const int player_underruns = th::count_of(th::read_file(player_log), "underrun");
     const long from = file_size(rec_file);
     std::this_thread::sleep_for(std::chrono::milliseconds(3100));
     std::vector<double> d = bench::click_delays_ms(read_raw(rec_file, from, 3.0));
-    if (count_lines(th::read_file(player_log), "underrun") != player_underruns) {
+    if (th::count_of(th::read_file(player_log), "underrun") != player_underruns) {
       d.clear();
       ++spoilt;
     }
