@@ -5,7 +5,8 @@
 //     that plays throughout (one click player and one recorder for the whole
 //     run; the player starts both its streams afresh for each sample);
 //   - underruns and dropped blocks during the run, minute by minute, from the
-//     program's own statistics lines;
+//     program's own statistics lines, beside the moments the whole machine
+//     stopped (bench/stall_probe.h);
 //   - the program's CPU share while idle (effect on, nothing playing), while
 //     processing a sine, and with the effect off.
 // With --load N, N busy processes at nice 19 run beside it the whole time, as
@@ -24,6 +25,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -31,6 +33,7 @@
 
 #include "bench/proc_cpu.h"
 #include "bench/clicks.h"
+#include "bench/stall_probe.h"
 #include "tests/audio/sound_server.h"
 
 namespace {
@@ -158,6 +161,8 @@ int main(int argc, char** argv) {
   pid_t prog = wait_effect({"--headless"}, &server);
   const long started = now_seconds_of_day();
   const auto t0 = std::chrono::steady_clock::now();
+  const double t0_s = bench::StallProbe::now_s();
+  auto probe = std::make_unique<bench::StallProbe>();
   std::this_thread::sleep_for(std::chrono::seconds(2));
   std::printf("cpu idle (effect on, nothing playing): %.2f %%\n", cpu_percent(prog, 10));
 
@@ -247,8 +252,29 @@ int main(int argc, char** argv) {
     if (i > 0) later += per[i];
   }
   std::printf("\nunderruns after the first minute: %ld; dropped blocks: %ld\n", later, drops);
+  const bool probed = probe->realtime();
+  const std::vector<std::pair<double, double>> stops = probe->stops();
+  probe.reset();
+  if (probed) {
+    std::vector<int> stops_per(per.size(), 0);
+    std::string listed;
+    for (const auto& [at, late_ms] : stops) {
+      const double run_s_at = at - t0_s;
+      if (run_s_at < 0 || run_s_at > run_s) continue;
+      ++stops_per[std::min(per.size() - 1, static_cast<std::size_t>(run_s_at / 60))];
+      char one[48];
+      std::snprintf(one, sizeof one, " %.1f s (%.0f ms)", run_s_at, late_ms);
+      listed += one;
+    }
+    std::printf("machine stops (a top-priority wake %.0f ms late or more) per minute:",
+                bench::StallProbe::kLateMs);
+    for (int n : stops_per) std::printf(" %d", n);
+    std::printf("\nmachine stops at:%s\n", listed.empty() ? " none" : listed.c_str());
+  } else {
+    std::printf("machine stops: not measured (no real-time priority)\n");
+  }
   std::printf("program's total: %s\n", total.empty() ? "nothing dropped, no underrun" : total.c_str());
-  for (const char* key : {"Echtzeit-Vorrang", "Puffer nach Unterlauf", "Verzoegerung zurueck"}) {
+  for (const char* key : {"Echtzeit-Vorrang", "Puffer wieder aufgefuellt", "Verzoegerung zurueck"}) {
     const std::size_t k = log.find(key);
     if (k != std::string::npos) {
       const std::size_t b = log.rfind('\n', k) + 1;
