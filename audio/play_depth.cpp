@@ -1,5 +1,7 @@
 #include "audio/play_depth.h"
 
+#include <pulse/timeval.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -17,7 +19,22 @@ void fade_frame(float* out, const float* to, std::size_t j, std::size_t fade) {
 
 }  // namespace
 
-long depth_observe(PlayDepth* d, bool valid, pa_usec_t latency_usec, std::size_t piece_frames) {
+bool queue_depth_usec(const pa_timing_info& t, const timeval& now, pa_usec_t* depth_usec) {
+  if (t.read_index_corrupt || t.write_index_corrupt || !t.playing) return false;
+  // The report's time is the server's; a report stamped a hair after our
+  // clock is simply fresh.
+  const pa_usec_t age =
+      pa_timeval_cmp(&now, &t.timestamp) > 0 ? pa_timeval_diff(&now, &t.timestamp) : 0;
+  if (age > kTimingMaxAgeUsec) return false;
+  // Stereo float frames at 48 kHz: 8 bytes each, 48 per millisecond.
+  const std::int64_t queued_usec = (t.write_index - t.read_index) / 8 * 1000 / 48;
+  const std::int64_t depth = queued_usec - static_cast<std::int64_t>(age) +
+                             static_cast<std::int64_t>(t.sink_usec);
+  *depth_usec = depth > 0 ? static_cast<pa_usec_t>(depth) : 0;
+  return true;
+}
+
+long depth_observe(PlayDepth* d, bool valid, pa_usec_t depth_usec, std::size_t piece_frames) {
   if (!valid) return 0;
   if (d->readings < kDepthSettleReadings) {
     ++d->readings;
@@ -25,17 +42,20 @@ long depth_observe(PlayDepth* d, bool valid, pa_usec_t latency_usec, std::size_t
   }
   if (d->trim_frames == 0 && d->pad_frames == 0) {
     // A window only counts readings taken after the last step finished.
-    d->window_min = std::min(d->window_min, latency_usec);
-    d->window_max = std::max(d->window_max, latency_usec);
+    if (d->window_readings < kShallowReadings || depth_usec < d->lowest[kShallowReadings - 1]) {
+      std::size_t i = std::min<std::size_t>(d->window_readings, kShallowReadings - 1);
+      for (; i > 0 && d->lowest[i - 1] > depth_usec; --i) d->lowest[i] = d->lowest[i - 1];
+      d->lowest[i] = depth_usec;
+    }
     if (++d->window_readings >= kDepthWindowReadings) {
-      if (d->window_min > kPlayTargetUsec + kPlaySlackUsec) {
-        d->trim_frames = usec_to_frames(d->window_min - kPlayTargetUsec);
-      } else if (d->window_max + kPlaySlackUsec < kPlayTargetUsec) {
-        d->pad_frames = usec_to_frames(kPlayTargetUsec - d->window_max);
+      const pa_usec_t shallowest = d->lowest[0];
+      const pa_usec_t several = d->lowest[kShallowReadings - 1];
+      if (shallowest > kPlayTargetUsec + kPlaySlackUsec) {
+        d->trim_frames = usec_to_frames(shallowest - kPlayTargetUsec);
+      } else if (several + kPlaySlackUsec < kPlayTargetUsec) {
+        d->pad_frames = usec_to_frames(kPlayTargetUsec - several);
       }
       d->window_readings = 0;
-      d->window_min = ~pa_usec_t{0};
-      d->window_max = 0;
     }
   }
   const std::size_t most = std::min(kTrimStepFrames, piece_frames / 2);

@@ -22,12 +22,18 @@ std::vector<float> g_scratch;
 namespace {
 
 const pa_sample_spec kSpec = {PA_SAMPLE_FLOAT32LE, kRate, kChannels};
-constexpr int kRecordFragmentMs = 10;
+// The effect path's record fragment is shorter than the PipeWire pulse
+// server's usual graph cycle (256 frames, 5.3 ms): every cycle's audio is
+// sent on at once instead of waiting for a second cycle to fill a 10 ms
+// fragment, which saves the processed sound about 5 ms there. Metering alone
+// needs no haste.
+constexpr int kRecordFragmentMs = 5;
+constexpr int kMeterFragmentMs = 10;
 
 // The server keeps at most kRecordMaxMs for the record stream; what piles up
 // beyond that during a stall is dropped there instead of arriving as one huge
 // block.
-pa_buffer_attr record_attr() {
+pa_buffer_attr record_attr(int fragment_ms) {
   pa_buffer_attr attr;
   attr.maxlength =
       static_cast<std::uint32_t>(pa_usec_to_bytes(kRecordMaxMs * PA_USEC_PER_MSEC, &kSpec));
@@ -35,7 +41,7 @@ pa_buffer_attr record_attr() {
   attr.prebuf = static_cast<std::uint32_t>(-1);
   attr.minreq = static_cast<std::uint32_t>(-1);
   attr.fragsize =
-      static_cast<std::uint32_t>(pa_usec_to_bytes(kRecordFragmentMs * PA_USEC_PER_MSEC, &kSpec));
+      static_cast<std::uint32_t>(pa_usec_to_bytes(fragment_ms * PA_USEC_PER_MSEC, &kSpec));
   return attr;
 }
 
@@ -100,6 +106,26 @@ constexpr std::uint32_t kQuietPiecesBeforeIdle = 200;
 std::uint32_t g_quiet_pieces VLM_GUARDED_BY(g_loop) = 0;
 bool g_play_idle VLM_GUARDED_BY(g_loop) = false;
 
+// The server reports the playback stream's timing by itself only every
+// 1.5 s, and on the PipeWire pulse server its read position moves a whole
+// graph cycle (5.3 ms) at a time: one report can be off by up to a cycle for
+// all that while, and the depth control, seeing a second of readings from one
+// report, would chase that error back and forth. With a report every 50 ms a
+// second holds many snapshots, and the shallowest of them is the queue right
+// after the device took its share. Asked from a timer rather than from the
+// capture callback, since a request allocates.
+constexpr pa_usec_t kTimingRequestUsec = 50 * PA_USEC_PER_MSEC;
+pa_time_event* g_timing_tick VLM_GUARDED_BY(g_loop) = nullptr;
+
+void timing_tick_callback(pa_mainloop_api*, pa_time_event* e, const struct timeval*, void*) {
+  g_loop.assert_held();
+  if (g_play && !g_play_idle && pa_stream_get_state(g_play) == PA_STREAM_READY) {
+    pa_operation* op = pa_stream_update_timing_info(g_play, nullptr, nullptr);
+    if (op) pa_operation_unref(op);
+  }
+  pa_context_rttime_restart(g_ctx, e, pa_rtclock_now() + kTimingRequestUsec);
+}
+
 // While idle the record stream delivers larger fragments: five times fewer
 // wake-ups on a silent desktop. The first sound after a quiet spell arrives up
 // to one such fragment late and the playback depth control then trims that
@@ -109,8 +135,7 @@ constexpr int kIdleFragmentMs = 50;
 
 void set_record_fragment(int ms) VLM_REQUIRES(g_loop) {
   if (!g_rec) return;
-  pa_buffer_attr attr = record_attr();
-  attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(ms * PA_USEC_PER_MSEC, &kSpec));
+  const pa_buffer_attr attr = record_attr(ms);
   pa_operation* op = pa_stream_set_buffer_attr(g_rec, &attr, nullptr, nullptr);
   if (op) pa_operation_unref(op);
 }
@@ -193,11 +218,10 @@ void process_routed(const void* data, std::size_t frames) VLM_REQUIRES(g_loop) {
     const pa_timing_info* t = pa_stream_get_timing_info(g_play);
     const bool held = t && !t->playing;
     if (held || latency_allows_write(r, latency, negative)) {
-      // A reading of exactly 0 is the estimate before the server reported
-      // any timing: a playing stream always has at least the device's share.
-      const bool timed = r == 0 && !negative && latency > 0 && t && !held &&
-                         !t->read_index_corrupt && !t->write_index_corrupt;
-      const long step = depth_observe(&g_play_depth, timed, latency, n);
+      timeval now{};
+      pa_usec_t depth = 0;
+      const bool timed = t && pa_gettimeofday(&now) && queue_depth_usec(*t, now, &depth);
+      const long step = depth_observe(&g_play_depth, timed, depth, n);
       std::size_t kept = n;
       if (step > 0) {
         kept = trim_piece(g_scratch.data(), n, static_cast<std::size_t>(step));
@@ -273,6 +297,10 @@ void drop_stream(pa_stream** s) {
   pa_stream_disconnect(*s);
   pa_stream_unref(*s);
   *s = nullptr;
+  if (s == &g_play && g_timing_tick) {
+    pa_threaded_mainloop_get_api(g_ml)->time_free(g_timing_tick);
+    g_timing_tick = nullptr;
+  }
 }
 
 bool load_sink() {
@@ -303,7 +331,7 @@ void open_record(const std::string& source, bool routed) {
   if (!g_rec) return;
   pa_stream_set_state_callback(g_rec, stream_state_callback, nullptr);
   pa_stream_set_read_callback(g_rec, stream_read_callback, nullptr);
-  const pa_buffer_attr attr = record_attr();
+  const pa_buffer_attr attr = record_attr(routed ? kRecordFragmentMs : kMeterFragmentMs);
   prepare_capture();
   g_rec_routed = routed;
   int flags = PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE;
@@ -356,6 +384,8 @@ void open_play(const std::string& sink) {
   if (ok) {
     g_play_sink = sink;
     g_play_said.clear();
+    g_timing_tick = pa_context_rttime_new(g_ctx, pa_rtclock_now() + kTimingRequestUsec,
+                                          timing_tick_callback, nullptr);
     return;
   }
   const std::string message = "Wiedergabe auf " + sink + " nicht moeglich: " + server_error();

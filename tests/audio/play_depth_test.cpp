@@ -52,16 +52,53 @@ TEST(PlayDepth, TrimsOnlyTheExcessOfAWholeWindowInSmallSteps) {
   EXPECT_EQ(feed(&untimed, 300000, settle + 3 * window, false), 0);
   EXPECT_EQ(feed(&untimed, 1000, settle + 3 * window, false), 0);
 
-  // One shallow reading in the window means the depth is only a burst; one
-  // deep reading, that the queue only ran low in a stall.
+  // One shallow reading in the window means the depth is only a burst: no
+  // trim. A stall leaves a few shallow readings: no fill; as many as
+  // kShallowReadings are a drift, filled up to the target from the
+  // shallowest reading but those few.
   PlayDepth burst;
   feed(&burst, 80000, settle + window / 2);
   EXPECT_EQ(depth_observe(&burst, true, kPlayTargetUsec, 480), 0);
   EXPECT_EQ(feed(&burst, 80000, window), 0);
+  const int few = static_cast<int>(kShallowReadings) - 1;
   PlayDepth stall;
-  feed(&stall, 1000, settle + window / 2);
-  EXPECT_EQ(depth_observe(&stall, true, kPlayTargetUsec, 480), 0);
-  EXPECT_EQ(feed(&stall, 1000, window), 0);
+  feed(&stall, kPlayTargetUsec, settle + window / 2);
+  feed(&stall, 1000, few);
+  EXPECT_EQ(feed(&stall, kPlayTargetUsec, window), 0);
+  PlayDepth drift;
+  feed(&drift, kPlayTargetUsec, settle + window / 2);
+  feed(&drift, 1000, few);
+  feed(&drift, 4000, 1);
+  EXPECT_EQ(feed(&drift, kPlayTargetUsec, window / 2 - few - 2), 0);
+  EXPECT_EQ(feed(&drift, kPlayTargetUsec, window), -static_cast<long>((kPlayTargetUsec - 4000) * 48 / 1000));
+}
+
+TEST(PlayDepth, QueueDepthFromTheServersLastReport) {
+  pa_timing_info t{};
+  t.playing = 1;
+  t.timestamp = {100, 0};
+  t.write_index = 20 * 48 * 8;  // 20 ms of stereo float frames
+  t.read_index = 0;
+  t.sink_usec = 3000;
+  pa_usec_t depth = 0;
+  // 5 ms after the report: 5 ms of the queue have been played since.
+  ASSERT_TRUE(queue_depth_usec(t, timeval{100, 5000}, &depth));
+  EXPECT_EQ(depth, 18000u);
+  // A report stamped a little after our clock counts as fresh.
+  ASSERT_TRUE(queue_depth_usec(t, timeval{99, 999000}, &depth));
+  EXPECT_EQ(depth, 23000u);
+  // Played past what was written: empty, not a huge unsigned depth.
+  ASSERT_TRUE(queue_depth_usec(t, timeval{100, 90000}, &depth));
+  EXPECT_EQ(depth, 0u);
+  // Reports that cannot be trusted.
+  EXPECT_FALSE(queue_depth_usec(t, timeval{103, 100}, &depth));
+  for (int which = 0; which < 3; ++which) {
+    pa_timing_info bad = t;
+    if (which == 0) bad.playing = 0;
+    if (which == 1) bad.read_index_corrupt = 1;
+    if (which == 2) bad.write_index_corrupt = 1;
+    EXPECT_FALSE(queue_depth_usec(bad, timeval{100, 5000}, &depth)) << which;
+  }
 }
 
 // A 440 Hz sine, different per channel.
