@@ -30,7 +30,7 @@ namespace audio::engine {
 // (the PipeWire pulse server reports none). The sound reaches the device
 // later still by the capture side's share: a record fragment and a cycle of
 // the virtual sink.
-inline constexpr pa_usec_t kPlayTargetUsec = 15000;
+inline constexpr pa_usec_t kPlayTargetUsec = 14000;
 inline constexpr pa_usec_t kPlaySlackUsec = 3000;
 // How many readings of a window must be shallow before the queue is filled.
 inline constexpr std::size_t kShallowReadings = 5;

@@ -83,18 +83,38 @@ void stream_state_callback(pa_stream* s, void*) {
   pa_threaded_mainloop_signal(g_ml, 0);
 }
 
+// The server hands a fragment over in pieces where its buffers end (on
+// PulseAudio often a piece of a few frames beside the rest of it); what is
+// readable at once is gathered and processed and written as one block.
+constexpr std::size_t kGatherFrames = 1024;
+std::vector<float> g_gather VLM_GUARDED_BY(g_loop);
+
 void stream_read_callback(pa_stream* s, size_t, void*) {
   g_loop.assert_held();
+  auto* gather = reinterpret_cast<unsigned char*>(g_gather.data());
+  const std::size_t room = g_gather.size() * sizeof(float);
+  std::size_t gathered = 0;
   for (;;) {
-    if (pa_stream_readable_size(s) == 0) return;
+    if (pa_stream_readable_size(s) == 0) break;
     const void* data = nullptr;
     size_t len = 0;
-    if (pa_stream_peek(s, &data, &len) < 0) return;
-    if (len == 0) return;
+    if (pa_stream_peek(s, &data, &len) < 0 || len == 0) break;
     // A hole carries no samples; a stale stream's data is not ours to play.
-    if (data && s == g_rec) handle_block(data, len);
+    if (data && s == g_rec) {
+      if (gathered > 0 && gathered + len > room) {
+        handle_block(gather, gathered);
+        gathered = 0;
+      }
+      if (len > room) {
+        handle_block(data, len);
+      } else {
+        std::memcpy(gather + gathered, data, len);
+        gathered += len;
+      }
+    }
     pa_stream_drop(s);
   }
+  if (gathered > 0) handle_block(gather, gathered);
 }
 
 // After this many captured pieces of digital silence (the rack resting, about
@@ -259,7 +279,10 @@ void measure_levels(const float* x, std::size_t frames) {
 
 }  // namespace
 
-void prepare_capture() { g_scratch.assign(kScratchFrames * kChannels, 0.0f); }
+void prepare_capture() {
+  g_scratch.assign(kScratchFrames * kChannels, 0.0f);
+  g_gather.assign(kGatherFrames * kChannels, 0.0f);
+}
 
 bool latency_allows_write(int get_latency_result, pa_usec_t latency, int negative) {
   return get_latency_result < 0 || negative != 0 || latency <= kMaxPlayLatencyUsec;
