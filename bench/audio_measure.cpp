@@ -102,11 +102,18 @@ long now_seconds_of_day() {
   return local.tm_hour * 3600L + local.tm_min * 60L + local.tm_sec;
 }
 
+// A statistics line with underruns: when it was written, in seconds of the
+// run, and how many underruns the minute before it had.
+struct UnderrunMinute {
+  long end_s;
+  long underruns;
+};
+
 // Underruns per minute of the run from the program's statistics lines ("Tonweg
 // letzte Minute: Ax verworfen, Bx Puffer leer", written only for a minute with
 // events); started is the run's start in seconds of the day.
 std::vector<long> underruns_per_minute(const std::string& log, long started, int minutes,
-                                       long* drops) {
+                                       long* drops, std::vector<UnderrunMinute>* lines) {
   std::vector<long> per(static_cast<std::size_t>(std::max(1, minutes)), 0);
   *drops = 0;
   const std::string key = "Tonweg letzte Minute: ";
@@ -125,6 +132,7 @@ std::vector<long> underruns_per_minute(const std::string& log, long started, int
     const std::size_t minute =
         std::min(per.size() - 1, static_cast<std::size_t>(std::max(0L, at - 3) / 60));
     per[minute] += under;
+    if (under > 0) lines->push_back({at, under});
     *drops += dropped;
   }
   return per;
@@ -236,7 +244,8 @@ int main(int argc, char** argv) {
   const std::string log = th::read_file(server.config_dir() + "/Velmora.log");
   const int minutes = (run_s + 59) / 60;
   long drops = 0;
-  std::vector<long> per = underruns_per_minute(log, started, minutes, &drops);
+  std::vector<UnderrunMinute> under_lines;
+  std::vector<long> per = underruns_per_minute(log, started, minutes, &drops, &under_lines);
   // The last minute's events are in the run's total line only.
   const std::size_t p = log.find("Tonweg gesamt");
   const std::string total =
@@ -270,6 +279,18 @@ int main(int argc, char** argv) {
                 bench::StallProbe::kLateMs);
     for (int n : stops_per) std::printf(" %d", n);
     std::printf("\nmachine stops at:%s\n", listed.empty() ? " none" : listed.c_str());
+    // The program's minutes do not start with the run's: each of its lines is
+    // set against the stops of the 60 s before it (with a second of slack for
+    // the stamps' resolution).
+    long apart = 0;
+    for (const UnderrunMinute& m : under_lines) {
+      const bool stopped = std::any_of(stops.begin(), stops.end(), [&](const auto& st) {
+        const double x = st.first - t0_s;
+        return x > static_cast<double>(m.end_s) - 62 && x <= static_cast<double>(m.end_s) + 1;
+      });
+      if (!stopped) apart += m.underruns;
+    }
+    std::printf("underruns in the program's minutes without a machine stop: %ld\n", apart);
   } else {
     std::printf("machine stops: not measured (no real-time priority)\n");
   }
